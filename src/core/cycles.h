@@ -1,0 +1,22 @@
+#pragma once
+
+#include <array>
+
+inline constexpr double kPi = 3.141592653589793;
+inline constexpr int kSeriesLength = 31;
+using CycleSeries = std::array<double, kSeriesLength>;
+
+inline constexpr double kIntellectualPeriod = 33.0;
+inline constexpr double kSentimentalPeriod = 28.0;
+inline constexpr double kPhysicalPeriod = 23.0;
+
+// -5 x sin(pi x 2n / T): negative in the high half of the cycle.
+double CycleValue(double period, int days, double pi = kPi);
+
+// Entry i of each series is the cycle value of daysLived + i.
+void FillCycleSeries(int daysLived, CycleSeries &intellectual, CycleSeries &sentimental,
+                     CycleSeries &physical, double pi = kPi);
+
+// The "Moyenne" curve of day i, added in the order sentimental, intellectual, physical.
+double CycleAverage(const CycleSeries &intellectual, const CycleSeries &sentimental,
+                    const CycleSeries &physical, int day);

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/ole_date_time.h"
+
+#include <QString>
+
+class QIODevice;
+
+// Little-endian reader or writer of study files on a QIODevice. Errors are sticky: after the
+// first failure every read gives a default value and error() tells what went wrong, so a
+// reader may read all of its fields and check once at the end.
+class CArchive
+{
+public:
+    enum Mode { load, store };
+    enum class Error {
+        None,
+        EndOfFile, // the data ends before the item: "Format de fichier inattendu."
+        BadLength, // a length that cannot be accepted: the generic failed-open message
+        Device     // the device refused to read or write
+    };
+
+    CArchive(QIODevice *device, Mode mode);
+
+    bool IsLoading() const { return m_mode == load; }
+    bool IsStoring() const { return m_mode == store; }
+    Error error() const { return m_error; }
+    bool ok() const { return m_error == Error::None; }
+
+    qint32 ReadInt32();
+    double ReadDouble();
+    // Any length form, and the 16-bit-character form; 16-bit texts keep all their characters.
+    QString ReadString();
+    COleDateTime ReadDate();
+
+    void WriteInt32(qint32 value);
+    void WriteDouble(double value);
+    // The shortest length form and Windows-1252 bytes; a text the code page cannot carry is
+    // written in the 16-bit-character form instead, so that nothing is lost.
+    void WriteString(const QString &text);
+    void WriteDate(const COleDateTime &date);
+
+private:
+    bool readRaw(char *data, qint64 size);
+    bool writeRaw(const char *data, qint64 size);
+    quint64 readLength();
+    void fail(Error error);
+
+    QIODevice *m_device;
+    Mode m_mode;
+    Error m_error = Error::None;
+};
