@@ -3,7 +3,6 @@
 #include "core/ole_date_time.h"
 
 #include <QString>
-
 #include <array>
 
 struct PersonRecord
@@ -24,9 +23,24 @@ public:
 
     // Index of the first record in use whose name equals the text exactly, or -1.
     int FindByName(const QString &name) const;
-    // Stores the record at index count when there is room; false when the list is full.
+    // Stores the record at index count when there is room; false when the list is full. Line
+    // breaks in the name become spaces, so that the names file keeps one name per line.
     bool Append(const PersonRecord &record);
     // Removes a record in use; the records after it move up one place.
     void RemoveAt(int index);
     bool IsFull() const { return count >= kCapacity; }
+
+    // Reads "Ondaris.dat" from the data directory (or from the directory that the settings'
+    // top-level "Default" value names). A missing file is no error; an unreadable one shows
+    // its message. Returns false when a message was shown.
+    bool Load(const QString &dataDirectory);
+    // Writes "Ondaris.dat" when "SauvList" is 1 and the list was loaded first. A file that
+    // Load could not read is kept as "Ondaris.dat.bak" before it is replaced. Returns false
+    // when the file could not be written (the message has been shown).
+    bool Save(const QString &dataDirectory);
+
+    // Set by Load: whether the list reflects the file (or its absence), and whether the file
+    // was there but could not be read whole.
+    bool loaded = false;
+    bool fileUnreadable = false;
 };

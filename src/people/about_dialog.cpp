@@ -1,0 +1,3 @@
+#include "people/about_dialog.h"
+
+CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent) {}

@@ -1,0 +1,3 @@
+#include "people/calendar_dialog.h"
+
+Calendrier::Calendrier(QWidget *parent) : QDialog(parent) {}

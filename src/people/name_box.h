@@ -1,0 +1,29 @@
+#pragma once
+
+#include "people/names_list.h"
+
+#include <QComboBox>
+#include <QString>
+
+// An editable drop-down of registered names, sorted alphabetically with duplicates kept. The
+// text scrolls without a length limit. An item counts as chosen only when the user picked it
+// from the list (mouse or arrow keys) and has not typed over it since; typing a registered
+// name by hand does not choose it.
+class NameBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit NameBox(QWidget *parent = nullptr);
+
+    // Replaces the list by the names of the records in use.
+    void SetNames(const NamesList &names);
+    // Inserts one name at its sorted place, after any equal names.
+    void AddName(const QString &name);
+    // The index of the chosen item, or -1.
+    int ChosenIndex() const;
+
+Q_SIGNALS:
+    // The user picked an item of the list.
+    void nameChosen(int index);
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "people/names_list.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QIODevice;
+
+// The text format of "Ondaris.dat", apart from where the file lives.
+namespace names_file {
+
+enum class ReadResult {
+    Ok,        // the whole list was read (or the file announced no records)
+    Corrupt,   // the magic line is wrong or missing: the list is empty
+    Truncated, // a line is missing: the records read so far are kept
+};
+
+// Replaces the list's records by those the device holds.
+ReadResult Read(QIODevice &device, NamesList &list);
+// The whole file, CR LF line ends included.
+QByteArray Write(const NamesList &list);
+
+// The directory that holds the file: the settings' top-level "Default" value when it is not
+// empty, else the recorded one.
+QString DataDirectory(const QString &recorded);
+QString FilePath(const QString &recorded);
+
+} // namespace names_file
