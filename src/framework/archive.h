@@ -8,7 +8,8 @@ class QIODevice;
 
 // Little-endian reader or writer of study files on a QIODevice. Errors are sticky: after the
 // first failure every read gives a default value and error() tells what went wrong, so a
-// reader may read all of its fields and check once at the end.
+// reader may read all of its fields and check once at the end. The device holds the whole of
+// the data (a file or a buffer): every read checks what is left before it allocates.
 class CArchive
 {
 public:
@@ -26,6 +27,8 @@ public:
     bool IsStoring() const { return m_mode == store; }
     Error error() const { return m_error; }
     bool ok() const { return m_error == Error::None; }
+    // Records a failure, for instance a value that a reader cannot accept; the first one wins.
+    void SetError(Error error);
 
     qint32 ReadInt32();
     double ReadDouble();
@@ -41,10 +44,12 @@ public:
     void WriteDate(const COleDateTime &date);
 
 private:
+    template <typename T> T readLittleEndian();
+    template <typename T> void writeLittleEndian(T value);
     bool readRaw(char *data, qint64 size);
     bool writeRaw(const char *data, qint64 size);
-    quint64 readLength();
-    void fail(Error error);
+    quint64 readLength(bool markAllowed, bool &markSeen);
+    void writeLength(quint64 length);
 
     QIODevice *m_device;
     Mode m_mode;
