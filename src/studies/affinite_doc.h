@@ -1,0 +1,34 @@
+#pragma once
+
+#include "core/cycles.h"
+#include "studies/study_steps.h"
+#include "studies/two_person_doc.h"
+
+// The "Affinité" study (.aff): the affinity scores of two persons' cycles, without a start
+// date. The results view reads the members directly.
+class COndarisDoc3 : public CTwoPersonDoc
+{
+    Q_OBJECT
+public:
+    explicit COndarisDoc3(NamesList &names, QObject *parent = nullptr);
+
+    double pi = kPi;
+    double scoreIntellectual = 0.0;
+    double scoreSentimental = 0.0;
+    double scorePhysical = 0.0;
+    double scoreAverage = 0.0;
+    QString textIntellectual;
+    QString textSentimental;
+    QString textPhysical;
+    QString textAverage;
+    QString comment = kHistogramComment;
+
+    bool OnNewDocument() override;
+    void Serialize(CArchive &ar) override;
+
+protected:
+    void ComputeResults() override { ComputeAffinityScores(); }
+
+private:
+    void ComputeAffinityScores();
+};

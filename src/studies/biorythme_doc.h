@@ -1,0 +1,52 @@
+#pragma once
+
+#include "core/calendar.h"
+#include "core/cycles.h"
+#include "core/ole_date_time.h"
+#include "framework/document.h"
+#include "studies/study_steps.h"
+
+#include <QString>
+
+class NamesList;
+
+// The "Biorythme" study (.bio): the three cycles of one person over the period that begins on
+// the start date. The chart view reads the members directly.
+class COndarisDoc : public CDocument
+{
+    Q_OBJECT
+public:
+    // The names list is the application's: creation, edits and loading register persons in it.
+    explicit COndarisDoc(NamesList &names, QObject *parent = nullptr);
+
+    QString name;
+    COleDateTime birthDate = COleDateTime::GetCurrentTime();
+    QString birthWeekday;
+    QString birthText;
+    qint32 birthDay = 0;
+    qint32 startDay = 0;
+    COleDateTime startDate = COleDateTime::GetCurrentTime();
+    QString startText;
+    double pi = kPi;
+    CycleSeries curveIntellectual{};
+    CycleSeries curveSentimental{};
+    CycleSeries curvePhysical{};
+    QString dayLetters;
+    DayLabels dayNumbers{};
+    QString comment = kCurveComment;
+
+    bool OnNewDocument() override;
+    void Serialize(CArchive &ar) override;
+    void OnEditPersons() override;
+    bool HasStartDate() const override { return true; }
+    void OnEditStartDate() override;
+
+private:
+    void RefreshBirth();
+    void RefreshStart();
+    void RefreshWeekday();
+    void ComputeCurves();
+    bool RunIdentityStep(const QString &title, bool edit);
+
+    NamesList &m_names;
+};

@@ -1,0 +1,79 @@
+#include "studies/compatibilite_doc.h"
+
+#include "framework/archive.h"
+
+COndarisDoc2::COndarisDoc2(NamesList &names, QObject *parent) : CTwoPersonDoc(names, parent) {}
+
+void COndarisDoc2::RefreshStart()
+{
+    StartFields fields = StartFieldsOf(startDate);
+    startText = std::move(fields.text);
+    startDay = fields.day;
+    dayLetters = std::move(fields.letters);
+    dayNumbers = fields.labels;
+}
+
+void COndarisDoc2::ComputeMeanCurves()
+{
+    const int lived1 = startDay - birthDay1;
+    const int lived2 = startDay - birthDay2;
+    const auto mean = [this, lived1, lived2](double period, int k) {
+        return 0.5 * (CycleValue(period, lived1 + k, pi) + CycleValue(period, lived2 + k, pi));
+    };
+    for (int k = 0; k < kSeriesLength; ++k) {
+        curveIntellectual[k] = mean(kIntellectualPeriod, k);
+        curveSentimental[k] = mean(kSentimentalPeriod, k);
+        curvePhysical[k] = mean(kPhysicalPeriod, k);
+    }
+}
+
+bool COndarisDoc2::OnNewDocument()
+{
+    if (!CDocument::OnNewDocument())
+        return false;
+    if (!RunNewPersonsStep(QStringLiteral("Compatibilité : Données d'Identification"), false))
+        return false;
+    if (!ConfirmStartStep(QStringLiteral("Compatibilité : Date de départ du biorythme"), false,
+                          startDate))
+        return false;
+    RefreshStart();
+    RefreshWeekdays();
+    ComputeMeanCurves();
+    SetModifiedFlag();
+    return true;
+}
+
+void COndarisDoc2::OnEditStartDate()
+{
+    if (!ConfirmStartStep(EditCaption(*this), true, startDate))
+        return;
+    RefreshStart();
+    ComputeMeanCurves();
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void COndarisDoc2::Serialize(CArchive &ar)
+{
+    if (ar.IsStoring()) {
+        ar.WriteString(comment);
+        WritePerson(ar, name1, birthDate1);
+        WritePerson(ar, name2, birthDate2);
+        ar.WriteDate(startDate);
+        return;
+    }
+    // Nothing is taken, and nobody registered, before the whole file has been read and checked.
+    QString readComment = ar.ReadString();
+    PersonRecord person1 = ReadPerson(ar);
+    PersonRecord person2 = ReadPerson(ar);
+    const COleDateTime readStart = ReadStudyDate(ar);
+    if (!ar.ok())
+        return;
+    comment = std::move(readComment);
+    TakeReadPersons(std::move(person1), std::move(person2));
+    startDate = readStart;
+    RefreshPersons();
+    RefreshStart();
+    RefreshWeekdays();
+    ComputeMeanCurves();
+}
