@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/ole_date_time.h"
+#include "framework/archive.h"
+#include "framework/document.h"
+#include "people/names_list.h"
+#include "studies/study_types.h"
+
+#include <QBuffer>
+#include <QtEndian>
+#include <memory>
+
+// Study files built byte by byte, as other programs may have written them.
+namespace study_bytes {
+
+// A text of Windows-1252 bytes with the shortest length prefix.
+inline QByteArray Text(const QByteArray &bytes)
+{
+    QByteArray out;
+    const auto n = static_cast<quint32>(bytes.size());
+    if (n < 0xFF) {
+        out.append(char(n));
+    } else {
+        out.append(char(0xFF));
+        out.append(char(n & 0xFF));
+        out.append(char(n >> 8));
+    }
+    return out + bytes;
+}
+
+inline QByteArray Int32(qint32 value)
+{
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    return QByteArray(bytes, 4);
+}
+
+inline QByteArray Date(double value, qint32 status = 0)
+{
+    char bytes[8];
+    qToLittleEndian(value, bytes);
+    return Int32(status) + QByteArray(bytes, 8);
+}
+
+inline QByteArray Date(const COleDateTime &date)
+{
+    return Date(date.m_dt, date.m_status);
+}
+
+// The study types in the order of registration: 0 Biorythme, 1 Compatibilité, 2 Affinité.
+inline std::unique_ptr<CDocument> Make(int kind, NamesList &names)
+{
+    return StudyTypes().at(kind).make(names);
+}
+
+// A file of the kind: the comment, then name1 and dates[0]; for the two-person kinds name2 and
+// dates[1]; then the start date (dates[1] for Biorythme, dates[2] for Compatibilité).
+inline QByteArray File(int kind, const QByteArray &comment, const QByteArray &name1,
+                       const QByteArray &name2, const QList<QByteArray> &dates)
+{
+    QByteArray out = Text(comment) + Text(name1) + dates.at(0);
+    if (kind != 0)
+        out += Text(name2) + dates.at(1);
+    if (kind == 0)
+        out += dates.at(1);
+    if (kind == 1)
+        out += dates.at(2);
+    return out;
+}
+
+inline QString Read(CDocument &document, const QByteArray &bytes)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return document.ReadFrom(buffer);
+}
+
+inline QByteArray Write(CDocument &document)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    CArchive ar(&buffer, CArchive::store);
+    document.Serialize(ar);
+    return buffer.data();
+}
+
+} // namespace study_bytes
