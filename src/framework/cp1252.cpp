@@ -37,23 +37,22 @@ bool Fits(const QString &text)
 
 QByteArray Encode(const QString &text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (const QChar c : text) {
-        const int byte = ByteOf(c.unicode());
-        bytes.append(byte < 0 ? '?' : static_cast<char>(byte));
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int byte = ByteOf(text.at(i).unicode());
+        bytes[i] = byte < 0 ? '?' : static_cast<char>(byte);
     }
     return bytes;
 }
 
 QString Decode(const QByteArray &bytes)
 {
-    QString text;
-    text.reserve(bytes.size());
-    for (const char b : bytes) {
-        const auto byte = static_cast<unsigned char>(b);
-        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(kHighBlock[byte - 0x80])
-                                                : QChar(char16_t(byte)));
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar *out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        out[i] =
+            byte >= 0x80 && byte < 0xA0 ? QChar(kHighBlock[byte - 0x80]) : QChar(char16_t(byte));
     }
     return text;
 }
