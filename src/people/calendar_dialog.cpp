@@ -1,3 +1,39 @@
 #include "people/calendar_dialog.h"
 
-Calendrier::Calendrier(QWidget *parent) : QDialog(parent) {}
+#include "people/brand_images.h"
+#include "people/dialog_units.h"
+
+#include <QCalendarWidget>
+#include <QDate>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+Calendrier::Calendrier(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Calendrier"));
+    auto *layout = new QVBoxLayout(this);
+    QLabel *banner = CreateBanner(this);
+    layout->addWidget(banner, 0, Qt::AlignLeft);
+
+    auto *calendar = new QCalendarWidget(this);
+    calendar->setObjectName(QStringLiteral("1001"));
+    calendar->setLocale(QLocale(QLocale::French, QLocale::France));
+    calendar->setFirstDayOfWeek(Qt::Monday);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setSelectedDate(QDate::currentDate());
+    calendar->setMinimumSize(DialogUnits(this, 183, 83));
+    layout->addWidget(calendar);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("1"));
+    ok->setDefault(true);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons);
+    connect(ok, &QPushButton::clicked, this, &Calendrier::accept);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}

@@ -22,5 +22,5 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QTime m_time;
+    QTime m_time{0, 0};
 };

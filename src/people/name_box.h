@@ -22,8 +22,13 @@ public:
     void AddName(const QString &name);
     // The index of the chosen item, or -1.
     int ChosenIndex() const;
+    // Forgets the chosen item and shows the text.
+    void ClearChoice(const QString &text = QString());
 
 Q_SIGNALS:
     // The user picked an item of the list.
     void nameChosen(int index);
+
+private:
+    bool m_chosen = false;
 };

@@ -30,7 +30,8 @@ public:
 private:
     bool TakeFields();
     void ShowFields();
-    void OnAdd();
+    // False when the fields were refused or a typed name found no room; a message said why.
+    bool OnAdd();
     void OnRemove();
     void OnNameChosen(int index);
 

@@ -5,6 +5,9 @@
 #include <QString>
 #include <array>
 
+// The name as the list keeps it: one line, each line break (CR LF, CR or LF) made a space.
+QString PersonName(const QString &text);
+
 struct PersonRecord
 {
     QString name;

@@ -1,11 +1,62 @@
 #include "people/wizard_start.h"
 
-CWizdepart::CWizdepart(QWidget *parent) : QDialog(parent) {}
+#include "people/brand_images.h"
+#include "people/date_picker.h"
+#include "people/dialog_units.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+CWizdepart::CWizdepart(QWidget *parent)
+    : QDialog(parent), m_dateStart(COleDateTime::GetCurrentTime())
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(CreateBanner(this));
+
+    auto *label = new QLabel(QStringLiteral("Date de départ du Biorythme :"), this);
+    m_picker = new DatePicker(this);
+    m_picker->setObjectName(QStringLiteral("1010"));
+    label->setBuddy(m_picker);
+    auto *field = new QHBoxLayout;
+    field->addWidget(label);
+    field->addWidget(m_picker);
+    field->addStretch();
+    layout->addSpacing(VerticalUnits(this, 8));
+    layout->addLayout(field);
+
+    m_confirm = new QPushButton(QStringLiteral("Créer"), this);
+    m_confirm->setObjectName(QStringLiteral("1"));
+    m_confirm->setDefault(true);
+    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
+    cancel->setObjectName(QStringLiteral("2"));
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_confirm);
+    buttons->addWidget(cancel);
+    layout->addStretch();
+    layout->addLayout(buttons);
+
+    connect(m_confirm, &QPushButton::clicked, this, &CWizdepart::accept);
+    connect(cancel, &QPushButton::clicked, this, &CWizdepart::reject);
+    setMinimumWidth(HorizontalUnits(this, 198));
+}
+
 int CWizdepart::exec()
 {
+    setWindowTitle(m_strTitle);
+    m_picker->SetDate(m_dateStart);
+    if (m_bEdit)
+        m_confirm->setText(QStringLiteral("Modifier"));
+    m_picker->setFocus();
+    adjustSize();
+    setFixedSize(size());
     return QDialog::exec();
 }
+
 void CWizdepart::accept()
 {
+    m_dateStart = m_picker->Date();
     QDialog::accept();
 }
