@@ -53,18 +53,16 @@ inline std::unique_ptr<CDocument> Make(int kind, NamesList &names)
     return StudyTypes().at(kind).make(names);
 }
 
-// A file of the kind: the comment, then name1 and dates[0]; for the two-person kinds name2 and
-// dates[1]; then the start date (dates[1] for Biorythme, dates[2] for Compatibilité).
+// A file of the kind from dates {birth 1, birth 2, start}: the comment, name1 and birth 1; for
+// the two-person kinds name2 and birth 2; for the kinds with a start date the last date.
 inline QByteArray File(int kind, const QByteArray &comment, const QByteArray &name1,
                        const QByteArray &name2, const QList<QByteArray> &dates)
 {
     QByteArray out = Text(comment) + Text(name1) + dates.at(0);
     if (kind != 0)
         out += Text(name2) + dates.at(1);
-    if (kind == 0)
-        out += dates.at(1);
-    if (kind == 1)
-        out += dates.at(2);
+    if (kind != 2)
+        out += dates.back();
     return out;
 }
 

@@ -210,8 +210,8 @@ void StudyFilesTest::refusedDates_data()
     const double lastDay = COleDateTime(9999, 12, 31).m_dt;
     QTest::newRow("bio birth, status invalid") << 0 << 0 << Date(kBirth.m_dt, 1);
     QTest::newRow("bio birth, status null") << 0 << 0 << Date(kBirth.m_dt, 2);
-    QTest::newRow("bio start, status -1") << 0 << 1 << Date(kStart.m_dt, -1);
-    QTest::newRow("bio start, NaN") << 0 << 1 << Date(nan);
+    QTest::newRow("bio start, status -1") << 0 << 2 << Date(kStart.m_dt, -1);
+    QTest::newRow("bio start, NaN") << 0 << 2 << Date(nan);
     QTest::newRow("bi2 birth 2, +inf") << 1 << 1 << Date(inf);
     QTest::newRow("bi2 start, -inf") << 1 << 2 << Date(-inf);
     QTest::newRow("bi2 birth 1, year 99") << 1 << 0 << Date(firstDay - 1);

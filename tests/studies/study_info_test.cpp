@@ -1,0 +1,234 @@
+#include "framework/file_messages.h"
+#include "studies/affinite_doc.h"
+#include "studies/biorythme_doc.h"
+#include "studies/compatibilite_doc.h"
+#include "studies/study_info.h"
+#include "studies/study_loader.h"
+#include "study_bytes.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <cstdlib>
+
+using namespace study_bytes;
+
+namespace {
+
+const COleDateTime kBirth1(1970, 3, 15);
+const COleDateTime kBirth2(1982, 11, 2);
+const COleDateTime kStart(2004, 9, 1);
+
+struct Run
+{
+    int code;
+    QString out;
+    QString err;
+};
+
+Run RunInfo(const QString &path, bool json)
+{
+    Run run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.code = RunStudyInfo(path, json, out, err);
+    return run;
+}
+
+// Every number of the JSON text, read back by the C library rather than by Qt.
+QList<double> NumbersIn(const QByteArray &json, const QByteArray &key)
+{
+    const qsizetype at = json.indexOf('"' + key + '"');
+    const qsizetype open = json.indexOf('[', at);
+    const qsizetype close = json.indexOf(']', open);
+    QList<double> values;
+    for (const QByteArray &item : json.mid(open + 1, close - open - 1).split(','))
+        values.append(std::strtod(item.trimmed().constData(), nullptr));
+    return values;
+}
+
+} // namespace
+
+class StudyInfoTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void jsonOfEachKind_data();
+    void jsonOfEachKind();
+    void jsonNumbersReadBackExactly();
+    void textOfABiorythme();
+    void failures_data();
+    void failures();
+
+private:
+    QString WriteStudy(const QString &name, const QByteArray &bytes);
+    QTemporaryDir m_dir;
+};
+
+void StudyInfoTest::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+}
+
+QString StudyInfoTest::WriteStudy(const QString &name, const QByteArray &bytes)
+{
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+void StudyInfoTest::jsonOfEachKind_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QStringList>("keys");
+    const QStringList common{QStringLiteral("comment"), QStringLiteral("persons"),
+                             QStringLiteral("type")};
+    const QStringList start{QStringLiteral("curveIntellectual"), QStringLiteral("curvePhysical"),
+                            QStringLiteral("curveSentimental"),  QStringLiteral("dayLetters"),
+                            QStringLiteral("dayNumbers"),        QStringLiteral("startDate"),
+                            QStringLiteral("startDay"),          QStringLiteral("startText")};
+    const QStringList scores{QStringLiteral("scoreAverage"),  QStringLiteral("scoreIntellectual"),
+                             QStringLiteral("scorePhysical"), QStringLiteral("scoreSentimental"),
+                             QStringLiteral("textAverage"),   QStringLiteral("textIntellectual"),
+                             QStringLiteral("textPhysical"),  QStringLiteral("textSentimental")};
+    QTest::newRow("bio") << 0 << QStringLiteral("a.bio") << QStringLiteral("Biorythme")
+                         << common + start;
+    QTest::newRow("bi2") << 1 << QStringLiteral("a.BI2") << QStringLiteral("Compatibilité")
+                         << common + start;
+    QTest::newRow("aff") << 2 << QStringLiteral("a.aff") << QStringLiteral("Affinité")
+                         << common + scores;
+}
+
+void StudyInfoTest::jsonOfEachKind()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, fileName);
+    QFETCH(QString, type);
+    QFETCH(QStringList, keys);
+    const QString path = WriteStudy(fileName, File(kind, "Ligne 1\r\nLigne 2", "\xC9lise", "",
+                                                   {Date(kBirth1), Date(kBirth2), Date(kStart)}));
+    const Run run = RunInfo(path, true);
+    QCOMPARE(run.code, 0);
+    QCOMPARE(run.err, QString());
+    QJsonParseError error;
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8(), &error).object();
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    keys.sort();
+    QCOMPARE(object.keys(), keys);
+    QCOMPARE(object.value(QStringLiteral("type")).toString(), type);
+    QCOMPARE(object.value(QStringLiteral("comment")).toString(),
+             QStringLiteral("Ligne 1\r\nLigne 2"));
+
+    const QJsonArray persons = object.value(QStringLiteral("persons")).toArray();
+    QCOMPARE(persons.size(), kind == 0 ? 1 : 2);
+    const QJsonObject first = persons.at(0).toObject();
+    QCOMPARE(first.value(QStringLiteral("name")).toString(), QStringLiteral("Élise"));
+    QCOMPARE(first.value(QStringLiteral("birthDate")).toString(), QStringLiteral("1970-03-15"));
+    QCOMPARE(first.value(QStringLiteral("birthWeekday")).toString(), QStringLiteral("Dimanche"));
+    QCOMPARE(first.value(QStringLiteral("birthText")).toString(), QStringLiteral("15/03/1970"));
+    QCOMPARE(first.value(QStringLiteral("birthDay")).toInt(), DayNumber(kBirth1));
+    if (kind != 0)
+        QCOMPARE(persons.at(1).toObject().value(QStringLiteral("birthDate")).toString(),
+                 QStringLiteral("1982-11-02"));
+
+    if (kind != 2) {
+        QCOMPARE(object.value(QStringLiteral("startDate")).toString(),
+                 QStringLiteral("2004-09-01"));
+        QCOMPARE(object.value(QStringLiteral("startText")).toString(),
+                 QStringLiteral("01/09/2004"));
+        QCOMPARE(object.value(QStringLiteral("dayLetters")).toString().size(), 29);
+        const QString labels = object.value(QStringLiteral("dayNumbers")).toString();
+        QCOMPARE(labels.size(), 58);
+        QVERIFY(labels.startsWith(QStringLiteral(" 1 2 3")));
+        QCOMPARE(object.value(QStringLiteral("curvePhysical")).toArray().size(), 31);
+    } else {
+        QCOMPARE(object.value(QStringLiteral("textAverage")).toString().toInt(),
+                 int(object.value(QStringLiteral("scoreAverage")).toDouble()));
+    }
+}
+
+void StudyInfoTest::jsonNumbersReadBackExactly()
+{
+    const QString path =
+        WriteStudy(QStringLiteral("b.bi2"),
+                   File(1, "", "A", "B", {Date(kBirth1), Date(kBirth2), Date(kStart)}));
+    const Run run = RunInfo(path, true);
+    const LoadedStudy study = LoadStudy(path);
+    const auto &doc = *qobject_cast<const COndarisDoc2 *>(study.document.get());
+    const QByteArray json = run.out.toUtf8();
+    const QList<double> physical = NumbersIn(json, "curvePhysical");
+    QCOMPARE(physical.size(), 31);
+    for (int k = 0; k < 31; ++k)
+        QCOMPARE(physical[k], doc.curvePhysical[k]);
+    const QList<double> intellectual = NumbersIn(json, "curveIntellectual");
+    for (int k = 0; k < 31; ++k)
+        QCOMPARE(intellectual[k], doc.curveIntellectual[k]);
+}
+
+void StudyInfoTest::textOfABiorythme()
+{
+    const QString path = WriteStudy(QStringLiteral("c.bio"), File(0, "Ligne 1\r\nLigne 2", "", "",
+                                                                  {Date(kBirth1), Date(kStart)}));
+    const Run run = RunInfo(path, false);
+    QCOMPARE(run.code, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    QCOMPARE(lines.value(0), QStringLiteral("Étude : Biorythme"));
+    QCOMPARE(lines.value(1), QStringLiteral("Personne : Anonyme"));
+    QCOMPARE(lines.value(2),
+             QStringLiteral("  Naissance : Dimanche 15/03/1970 (jour %1)").arg(DayNumber(kBirth1)));
+    QCOMPARE(lines.value(3),
+             QStringLiteral("Départ : 01/09/2004 (jour %1)").arg(DayNumber(kStart)));
+    QVERIFY(lines.value(4).startsWith(QStringLiteral("Jours : M")));
+    QVERIFY(lines.value(6).startsWith(QStringLiteral("Intellectuel : ")));
+    QCOMPARE(lines.value(6).split(QLatin1Char(' ')).size(), 2 + 31);
+    QCOMPARE(lines.mid(9),
+             (QStringList{QStringLiteral("Commentaire :"), QStringLiteral("  Ligne 1"),
+                          QStringLiteral("  Ligne 2"), QString()}));
+}
+
+void StudyInfoTest::failures_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("missing") << QStringLiteral("absent.aff") << QByteArray()
+                             << file_messages::OpenFailed();
+    QTest::newRow("truncated") << QStringLiteral("court.aff")
+                               << QByteArray("\x03"
+                                             "abc\x00",
+                                             5)
+                               << file_messages::UnexpectedFormat();
+    QTest::newRow("refused date") << QStringLiteral("date.bio")
+                                  << File(0, "", "", "", {Date(0.0, 2), Date(kStart)})
+                                  << file_messages::UnexpectedFormat();
+    QTest::newRow("unknown extension")
+        << QStringLiteral("etude.txt") << QByteArray("x")
+        << QStringLiteral(
+               "Type de fichier inconnu : les études ont l'extension .bio, .bi2 ou .aff.");
+}
+
+void StudyInfoTest::failures()
+{
+    QFETCH(QString, fileName);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const QString path = bytes.isNull() ? m_dir.filePath(fileName) : WriteStudy(fileName, bytes);
+    for (bool json : {false, true}) {
+        const Run run = RunInfo(path, json);
+        QCOMPARE(run.code, 1);
+        QCOMPARE(run.out, QString());
+        QCOMPARE(run.err, message + QLatin1Char('\n'));
+    }
+}
+
+QTEST_MAIN(StudyInfoTest)
+#include "study_info_test.moc"
