@@ -1,0 +1,85 @@
+#include "charts/chart_view.h"
+
+#include "charts/page_frame.h"
+#include "people/comments_dialog.h"
+
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+const QSize kPageStep(400, 314);
+const QSize kLineStep(16, 25);
+
+} // namespace
+
+ChartView::ChartView(CDocument *document, QWidget *parent)
+    : CScrollView(parent), m_document(document)
+{
+    if (document)
+        connect(document, &CDocument::allViewsUpdate, viewport(), qOverload<>(&QWidget::update));
+}
+
+void ChartView::OnInitialUpdate()
+{
+    SetScrollSizes(kMinimumScrollSize, kPageStep, kLineStep);
+}
+
+void ChartView::OnPrepareDC(DrawDevice &dc)
+{
+    fontHeight = PageFontHeight(dc);
+    CScrollView::OnPrepareDC(dc);
+}
+
+void ChartView::OnDraw(DrawDevice &dc)
+{
+    if (!m_document)
+        return;
+    const QSize extent = DrawPage(dc);
+    if (!dc.IsPrinting())
+        FollowExtent(extent);
+}
+
+void ChartView::FollowExtent(const QSize &extent)
+{
+    const QSize total = extent.expandedTo(kMinimumScrollSize);
+    if (total == GetTotalSize())
+        return;
+    // Not while painting: the new scroll range repaints the view.
+    QTimer::singleShot(0, this, [this, total]() { SetScrollSizes(total, kPageStep, kLineStep); });
+}
+
+void ChartView::OnComment()
+{
+    if (!m_document)
+        return;
+    CCommentairesDlg dialog(this);
+    dialog.m_strComment = Comment();
+    dialog.exec();
+    if (!dialog.m_bConfirmed || !m_document)
+        return;
+    Comment() = dialog.m_strComment;
+    m_document->SetModifiedFlag(true);
+    viewport()->update();
+}
+
+void ChartView::OnContextMenu(const QPoint &globalPos)
+{
+    if (!m_document)
+        return;
+    QMenu menu(QStringLiteral("&Modifier"), this);
+    QAction *identity = menu.addAction(QStringLiteral("&Identification..."));
+    QAction *startDate = menu.addAction(QStringLiteral("&Date de départ..."));
+    QAction *comment = menu.addAction(QStringLiteral("&Commentaires..."));
+    // Nothing handles the start date of a study that has none.
+    startDate->setEnabled(m_document->HasStartDate());
+    QAction *chosen = menu.exec(globalPos);
+    if (!m_document)
+        return;
+    if (chosen == identity)
+        m_document->OnEditPersons();
+    else if (chosen == startDate)
+        m_document->OnEditStartDate();
+    else if (chosen == comment)
+        OnComment();
+}

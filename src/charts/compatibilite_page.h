@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QSize>
+
+class COndarisDoc2;
+class DrawDevice;
+
+// The whole Compatibilité page at a font height; returns the page's extent. The device's state
+// is given back as it was.
+QSize DrawCompatibilitePage(DrawDevice &dc, const COndarisDoc2 &doc, int fontHeight,
+                            bool showAverage);

@@ -1,0 +1,114 @@
+#include "charts/curve_chart.h"
+
+#include "charts/comment_block.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr int kColumns = 29;
+constexpr int kPoints = kColumns + 1;
+const QColor kMidlineColor(180, 180, 180);
+const QColor kSundayColor(128, 0, 0);
+const QColor kWeekdayColor(0, 0, 128);
+
+void DrawColumns(DrawDevice &dc, const PageFrame &frame, int y0, int yb, const CurveChartData &data)
+{
+    const int step = (frame.right - frame.left) / kColumns;
+    dc.SelectFont(LabelFont(frame.fontHeight));
+    for (int i = 0; i < kColumns; ++i) {
+        const int x = frame.left + i * step;
+        const QString letter = data.dayLetters.mid(i, 1);
+        dc.SetTextColor(letter == QLatin1String("D") ? kSundayColor : kWeekdayColor);
+        dc.TextOut(x + 6, y0 - frame.units.L, letter);
+        dc.TextOut(x + 1, yb + 4, QString::fromLatin1(data.dayNumbers.data() + 2 * i, 2));
+        dc.Line(x + step, yb, x + step, y0);
+    }
+}
+
+template <typename ValueOf>
+void DrawCurve(DrawDevice &dc, const PageFrame &frame, int ym, const QColor &color, ValueOf value)
+{
+    const int step = (frame.right - frame.left) / kColumns;
+    QList<QPoint> points;
+    points.reserve(kPoints);
+    for (int k = 0; k < kPoints; ++k)
+        points.append(QPoint(frame.left + k * step, ym + CurveOffset(frame.units.a, value(k))));
+    dc.SelectPen(PenSpec{PenSpec::Solid, 2, color});
+    dc.Polyline(points);
+    dc.SelectPen(PenSpec{});
+}
+
+void DrawCurves(DrawDevice &dc, const PageFrame &frame, int ym, const CurveChartData &data)
+{
+    if (data.showAverage) {
+        DrawCurve(dc, frame, ym, kAverageColor, [&data](int k) {
+            return CycleAverage(data.intellectual, data.sentimental, data.physical, k);
+        });
+        return;
+    }
+    DrawCurve(dc, frame, ym, kIntellectualColor, [&data](int k) { return data.intellectual[k]; });
+    DrawCurve(dc, frame, ym, kSentimentalColor, [&data](int k) { return data.sentimental[k]; });
+    DrawCurve(dc, frame, ym, kPhysicalColor, [&data](int k) { return data.physical[k]; });
+}
+
+void DrawLegend(DrawDevice &dc, const PageFrame &frame, int y, bool showAverage)
+{
+    dc.SelectFont(LabelFont(frame.fontHeight));
+    if (showAverage) {
+        dc.SetTextColor(kAverageColor);
+        dc.TextOut(frame.left, y, QStringLiteral("Moyenne"));
+        return;
+    }
+    const int gap = 13 * frame.units.cw;
+    const QString intellectual = QStringLiteral("Intellectuel");
+    const QString sentimental = QStringLiteral("Sentimental");
+    dc.SetTextColor(kIntellectualColor);
+    dc.TextOut(frame.left, y, intellectual);
+    const int sentimentalX = frame.left + dc.TextWidth(intellectual) + gap;
+    dc.SetTextColor(kSentimentalColor);
+    dc.TextOut(sentimentalX, y, sentimental);
+    dc.SetTextColor(kPhysicalColor);
+    dc.TextOut(sentimentalX + dc.TextWidth(sentimental) + gap, y, QStringLiteral("Physique"));
+}
+
+} // namespace
+
+int CurveOffset(int a, double value)
+{
+    const double scaled = std::trunc(a * value);
+    // A value that is not a number, or far off the chart, must not break the drawing.
+    if (!std::isfinite(scaled))
+        return 0;
+    constexpr double limit = std::numeric_limits<int>::max() / 2;
+    return int(std::clamp(scaled, -limit, limit));
+}
+
+QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
+                         const CurveChartData &data)
+{
+    const int L = frame.units.L;
+    const int a = frame.units.a;
+    dc.SetTextColor(kBlack);
+    dc.SelectFont(LabelFont(frame.fontHeight));
+    dc.TextOut(frame.labelX, graphY, QStringLiteral("Graphique :"));
+
+    const int y0 = graphY + 4 * L;
+    const int ym = y0 + 6 * a;
+    const int yb = y0 + 12 * a;
+    dc.Line(frame.left, y0, frame.right, y0);
+    dc.SelectPen(PenSpec{PenSpec::Dash, 1, kMidlineColor});
+    dc.Line(frame.left, ym, frame.right, ym);
+    dc.SelectPen(PenSpec{});
+    dc.Line(frame.left, yb, frame.right, yb);
+    dc.Line(frame.left, yb, frame.left, y0);
+
+    DrawColumns(dc, frame, y0, yb, data);
+    DrawCurves(dc, frame, ym, data);
+    DrawLegend(dc, frame, yb + 2 * L, data.showAverage);
+    const int bottom = DrawCommentBlock(dc, frame, frame.labelX, frame.left + 2 * frame.units.cw,
+                                        yb + 5 * L, data.comment);
+    return PageExtent(frame, bottom);
+}

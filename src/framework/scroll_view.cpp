@@ -1,0 +1,169 @@
+#include "framework/scroll_view.h"
+
+#include "framework/message_box.h"
+#include "framework/painter_device.h"
+
+#include <QContextMenuEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QWheelEvent>
+#include <memory>
+
+namespace {
+
+QPrinter *&SharedPrinterSlot()
+{
+    static QPrinter *printer = nullptr;
+    return printer;
+}
+
+// The shared printer, or one that lives as long as the holder.
+QPrinter *PrinterFor(std::unique_ptr<QPrinter> &holder)
+{
+    if (QPrinter *shared = SharedPrinterSlot())
+        return shared;
+    holder = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return holder.get();
+}
+
+} // namespace
+
+CScrollView::CScrollView(QWidget *parent) : QAbstractScrollArea(parent)
+{
+    viewport()->setAutoFillBackground(true);
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    viewport()->setPalette(palette);
+    viewport()->setBackgroundRole(QPalette::Window);
+}
+
+void CScrollView::OnPrepareDC(DrawDevice &) {}
+
+void CScrollView::SetScrollSizes(const QSize &total, const QSize &page, const QSize &line)
+{
+    m_total = total;
+    m_page = page;
+    m_line = line;
+    updateScrollBars();
+    viewport()->update();
+}
+
+QPoint CScrollView::GetScrollPosition() const
+{
+    return QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+}
+
+int CScrollView::ScreenWidth() const
+{
+    const QScreen *shown = screen();
+    return shown ? shown->geometry().width() : 0;
+}
+
+void CScrollView::updateScrollBars()
+{
+    const QSize area = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, m_total.width() - area.width()));
+    verticalScrollBar()->setRange(0, std::max(0, m_total.height() - area.height()));
+    horizontalScrollBar()->setPageStep(std::max(1, m_page.width()));
+    verticalScrollBar()->setPageStep(std::max(1, m_page.height()));
+    horizontalScrollBar()->setSingleStep(std::max(1, m_line.width()));
+    verticalScrollBar()->setSingleStep(std::max(1, m_line.height()));
+}
+
+void CScrollView::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollBars();
+}
+
+void CScrollView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(viewport());
+    const QPoint scrolled = GetScrollPosition();
+    painter.translate(-scrolled.x(), -scrolled.y());
+    PainterDevice dc(painter, false, ScreenWidth());
+    OnPrepareDC(dc);
+    OnDraw(dc);
+}
+
+bool CScrollView::PrintPage(QPrinter *printer)
+{
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    {
+        PainterDevice dc(painter, true);
+        OnPrepareDC(dc);
+        OnDraw(dc);
+    }
+    return painter.end();
+}
+
+void CScrollView::SetSharedPrinter(QPrinter *printer)
+{
+    SharedPrinterSlot() = printer;
+}
+
+void CScrollView::OnFilePrint()
+{
+    std::unique_ptr<QPrinter> own;
+    QPrinter *printer = PrinterFor(own);
+    QPrintDialog dialog(printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!PrintPage(printer))
+        messages::Show(this, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
+}
+
+void CScrollView::OnFilePrintPreview()
+{
+    std::unique_ptr<QPrinter> own;
+    QPrinter *printer = PrinterFor(own);
+    QPrintPreviewDialog dialog(printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter *target) { PrintPage(target); });
+    if (auto *preview = dialog.findChild<QPrintPreviewWidget *>()) {
+        auto *next = new QShortcut(QKeySequence(Qt::Key_PageDown), &dialog);
+        connect(next, &QShortcut::activated, preview,
+                [preview]() { preview->setCurrentPage(preview->currentPage() + 1); });
+        auto *previous = new QShortcut(QKeySequence(Qt::Key_PageUp), &dialog);
+        connect(previous, &QShortcut::activated, preview,
+                [preview]() { preview->setCurrentPage(preview->currentPage() - 1); });
+    }
+    dialog.exec();
+}
+
+void CScrollView::wheelEvent(QWheelEvent *event)
+{
+    QScrollBar *bar = verticalScrollBar();
+    const int before = bar->value();
+    QAbstractScrollArea::wheelEvent(event);
+    if (bar->value() == before) {
+        // The notch that the scroll bar left alone still moves one line, as its arrows would.
+        const int delta = event->angleDelta().y();
+        if (delta == 120)
+            bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        else if (delta == -120)
+            bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    }
+    event->accept();
+}
+
+void CScrollView::contextMenuEvent(QContextMenuEvent *event)
+{
+    // From the keyboard there is no click: the menu opens at the view's top-left corner.
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse
+                          ? event->globalPos()
+                          : viewport()->mapToGlobal(QPoint(0, 0));
+    OnContextMenu(at);
+    event->accept();
+}
+
+void CScrollView::OnContextMenu(const QPoint &) {}
