@@ -40,7 +40,7 @@ template <typename T> void CArchive::writeLittleEndian(T value)
     writeRaw(bytes, sizeof(T));
 }
 
-bool CArchive::readRaw(char *data, qint64 size)
+bool CArchive::ensureLeft(qint64 size)
 {
     if (!ok())
         return false;
@@ -48,6 +48,13 @@ bool CArchive::readRaw(char *data, qint64 size)
         SetError(Error::EndOfFile);
         return false;
     }
+    return true;
+}
+
+bool CArchive::readRaw(char *data, qint64 size)
+{
+    if (!ensureLeft(size))
+        return false;
     const qint64 got = m_device->read(data, size);
     if (got != size) {
         SetError(got < 0 ? Error::Device : Error::EndOfFile);
@@ -115,12 +122,8 @@ QString CArchive::ReadString()
     const quint64 length = readLength(true, wide);
     // At most 2^32 characters of two bytes: the byte count cannot overflow.
     const auto size = static_cast<qint64>(wide ? 2 * length : length);
-    if (!ok())
+    if (!ensureLeft(size))
         return {};
-    if (size > m_device->bytesAvailable()) {
-        SetError(Error::EndOfFile);
-        return {};
-    }
     QByteArray bytes(size, Qt::Uninitialized);
     if (!readRaw(bytes.data(), size))
         return {};

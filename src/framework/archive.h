@@ -46,6 +46,8 @@ public:
 private:
     template <typename T> T readLittleEndian();
     template <typename T> void writeLittleEndian(T value);
+    // False, with EndOfFile, when fewer than size bytes are left to read.
+    bool ensureLeft(qint64 size);
     bool readRaw(char *data, qint64 size);
     bool writeRaw(const char *data, qint64 size);
     quint64 readLength(bool markAllowed, bool &markSeen);
