@@ -1,12 +1,20 @@
+#include "app/command_line.h"
+#include "app/ondaris_app.h"
+#include "app/start_up.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Ondaris 3"));
-    window.resize(800, 600);
-    window.show();
-    return app.exec();
+    const CommandLine line = ParseCommandLine(start_up::Arguments(argc, argv));
+    if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
+        return *answered;
+    QApplication qtApp(argc, argv);
+    start_up::InstallTranslations(qtApp);
+    if (line.mode != CommandLine::Mode::Run)
+        return start_up::RunTool(line);
+    COndarisApp app;
+    if (!app.InitInstance(line))
+        return 1;
+    return qtApp.exec();
 }

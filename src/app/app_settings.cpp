@@ -1,0 +1,28 @@
+#include "app/app_settings.h"
+
+namespace app_settings {
+
+namespace {
+const QString kSection = QStringLiteral("Settings/");
+}
+
+QSettings Store()
+{
+    return QSettings(QStringLiteral("Velmora"), QStringLiteral("Ondaris"));
+}
+
+int ReadInt(const QString &name, int defaultValue)
+{
+    const QSettings store = Store();
+    bool ok = false;
+    const int value = store.value(kSection + name).toString().trimmed().toInt(&ok);
+    return ok ? value : defaultValue;
+}
+
+void WriteInt(const QString &name, int value)
+{
+    QSettings store = Store();
+    store.setValue(kSection + name, value);
+}
+
+} // namespace app_settings

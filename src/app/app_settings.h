@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+// The per-user settings store of the program and its integer preferences in section "Settings".
+namespace app_settings {
+
+// QSettings("Velmora", "Ondaris").
+QSettings Store();
+
+// An integer of section "Settings"; the default when it is absent or not a whole number.
+int ReadInt(const QString &name, int defaultValue);
+void WriteInt(const QString &name, int value);
+
+// The preferences and their defaults.
+inline const QString kSplash = QStringLiteral("Splash");
+inline constexpr int kSplashDefault = 1;
+inline const QString kSauvList = QStringLiteral("SauvList");
+inline constexpr int kSauvListDefault = 1;
+inline const QString kSauvPosi = QStringLiteral("SauvPosi");
+inline constexpr int kSauvPosiDefault = 0;
+
+} // namespace app_settings

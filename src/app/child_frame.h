@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QMdiSubWindow>
+
+class CDocument;
+class CScrollView;
+class StudyManager;
+
+// One window of a study, holding its view. A study may have several; closing the last one
+// of a modified study first asks whether to save it.
+class CChildFrame : public QMdiSubWindow
+{
+    Q_OBJECT
+public:
+    CChildFrame(CDocument &document, CScrollView *view, StudyManager &manager,
+                QWidget *parent = nullptr);
+
+    CDocument &Document() const { return m_document; }
+    CScrollView *View() const { return m_view; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    CDocument &m_document;
+    CScrollView *m_view;
+    StudyManager &m_manager;
+};

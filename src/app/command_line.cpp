@@ -1,0 +1,127 @@
+#include "app/command_line.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+struct Options
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Affiche cette aide.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Affiche la version d'Ondaris.")};
+    QCommandLineOption print{QStringLiteral("print"),
+                             QStringLiteral("Imprime l'étude sur l'imprimante par défaut, sans "
+                                            "ouvrir de fenêtre.")};
+    QCommandLineOption printTo{QStringLiteral("print-to"),
+                               QStringLiteral("Imprime l'étude sur l'imprimante nommée, sans "
+                                              "ouvrir de fenêtre."),
+                               QStringLiteral("imprimante")};
+    QCommandLineOption exportTo{QStringLiteral("export"),
+                                QStringLiteral("Écrit la page de l'étude dans le fichier, en PDF "
+                                               "ou en PNG selon son extension (.pdf, .png)."),
+                                QStringLiteral("sortie")};
+    QCommandLineOption info{QStringLiteral("info"),
+                            QStringLiteral("Écrit le contenu de l'étude sur la sortie standard.")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Avec --info : l'écrit en un objet JSON.")};
+
+    QList<QCommandLineOption> All() const
+    {
+        return {help, version, print, printTo, exportTo, info, json};
+    }
+};
+
+QString HelpText(const Options &options)
+{
+    QString text = QStringLiteral("Utilisation : ondaris [options] [étude]\n"
+                                  "Ondaris 3 : biorythmes, compatibilité et affinités.\n\n"
+                                  "Options :\n");
+    for (const QCommandLineOption &option : options.All()) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            left += QStringLiteral(" <%1>").arg(option.valueName());
+        text += left.leftJustified(28) + QLatin1Char(' ') + option.description() + u'\n';
+    }
+    text += QStringLiteral("\nArguments :\n") + QStringLiteral("  étude").leftJustified(28) +
+            QStringLiteral(" Une étude à ouvrir, imprimer, exporter ou décrire (.bio, .bi2 "
+                           "ou .aff).\n");
+    return text;
+}
+
+CommandLine Fail(const QString &message)
+{
+    CommandLine line;
+    line.mode = CommandLine::Mode::Error;
+    line.message = message + QStringLiteral("\nPour l'aide : ondaris --help");
+    return line;
+}
+
+QString Dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    const Options options;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options.All());
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return Fail(QStringLiteral("Option inconnue : %1.")
+                            .arg(Dashed(parser.unknownOptionNames().constFirst())));
+        return Fail(QStringLiteral("Il manque une valeur après l'option %1.")
+                        .arg(arguments.isEmpty() ? QString() : arguments.constLast()));
+    }
+
+    CommandLine line;
+    if (parser.isSet(options.help)) {
+        line.mode = CommandLine::Mode::Help;
+        line.message = HelpText(options);
+        return line;
+    }
+    if (parser.isSet(options.version)) {
+        line.mode = CommandLine::Mode::Version;
+        line.message = QStringLiteral("Ondaris %1\n").arg(QStringLiteral(ONDARIS_VERSION));
+        return line;
+    }
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        return Fail(QStringLiteral("Un seul fichier d'étude peut être indiqué."));
+    line.study = files.value(0);
+
+    const int modes = int(parser.isSet(options.print)) + int(parser.isSet(options.printTo)) +
+                      int(parser.isSet(options.exportTo)) + int(parser.isSet(options.info));
+    if (modes > 1)
+        return Fail(QStringLiteral("Les options --print, --print-to, --export et --info ne "
+                                   "s'emploient pas ensemble."));
+    if (parser.isSet(options.json) && !parser.isSet(options.info))
+        return Fail(QStringLiteral("L'option --json ne s'emploie qu'avec --info."));
+    if (parser.isSet(options.print) || parser.isSet(options.printTo)) {
+        line.mode = CommandLine::Mode::Print;
+        line.printer = parser.value(options.printTo);
+        if (parser.isSet(options.printTo) && line.printer.isEmpty())
+            return Fail(QStringLiteral("Le nom de l'imprimante est vide."));
+    } else if (parser.isSet(options.exportTo)) {
+        line.mode = CommandLine::Mode::Export;
+        line.output = parser.value(options.exportTo);
+    } else if (parser.isSet(options.info)) {
+        line.mode = CommandLine::Mode::Info;
+        line.json = parser.isSet(options.json);
+    }
+
+    if (line.mode != CommandLine::Mode::Run && line.study.isEmpty())
+        return Fail(QStringLiteral("Indiquez le fichier de l'étude."));
+    if (!line.study.isEmpty() && !QFileInfo(line.study).isFile())
+        return Fail(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(line.study));
+    return line;
+}

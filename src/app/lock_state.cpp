@@ -1,0 +1,39 @@
+#include "app/lock_state.h"
+
+#include <QGuiApplication>
+
+#if QT_CONFIG(xcb)
+#include <QtGui/qguiapplication_platform.h>
+#include <X11/XKBlib.h>
+#endif
+
+#if QT_CONFIG(xcb)
+namespace {
+
+bool IndicatorOn(Display *display, const char *name)
+{
+    const Atom atom = XInternAtom(display, name, True);
+    Bool on = False;
+    if (atom == None || !XkbGetNamedIndicator(display, atom, nullptr, &on, nullptr, nullptr))
+        return false;
+    return on;
+}
+
+} // namespace
+#endif
+
+LockState ReadLockState()
+{
+    LockState state;
+#if QT_CONFIG(xcb)
+    const auto *x11 =
+        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    Display *display = x11 ? x11->display() : nullptr;
+    if (!display)
+        return state;
+    state.caps = IndicatorOn(display, "Caps Lock");
+    state.num = IndicatorOn(display, "Num Lock");
+    state.scroll = IndicatorOn(display, "Scroll Lock");
+#endif
+    return state;
+}

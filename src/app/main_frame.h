@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class CommandSet;
+class HelpWindow;
+class MainMenus;
+class QMdiArea;
+class QToolBar;
+class RecentFiles;
+class StatusBar;
+
+// The main window: the study windows in a multi-document area, the menus of the current state,
+// the tool bar and the status bar. It keeps its place, runs the preferences and the help, and
+// arranges the study windows.
+class CMainFrame : public QMainWindow
+{
+    Q_OBJECT
+public:
+    static QString AppTitle() { return QStringLiteral("Ondaris 3"); }
+
+    // Takes its saved place before it is first shown.
+    explicit CMainFrame(RecentFiles &recent, QWidget *parent = nullptr);
+    ~CMainFrame() override;
+
+    StatusBar *m_wndStatusBar = nullptr;
+    QToolBar *m_wndToolBar = nullptr;
+
+    QMdiArea *MdiArea() const { return m_mdiArea; }
+    CommandSet &Commands() const { return *m_commands; }
+    MainMenus &Menus() const { return *m_menus; }
+    HelpWindow *Help() const { return m_help; }
+
+    // "Ondaris 3" followed by the active study's title, or alone.
+    void SetStudyTitle(const QString &studyTitle);
+    // Asked when the window is closed, after its place was stored: whether the studies may go.
+    void SetCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }
+
+Q_SIGNALS:
+    void filesDropped(const QStringList &paths);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void ConnectFrameCommands();
+    void ShowHelp();
+    void ArrangeIcons();
+
+    QMdiArea *m_mdiArea;
+    std::unique_ptr<CommandSet> m_commands;
+    MainMenus *m_menus = nullptr;
+    HelpWindow *m_help = nullptr;
+    QString m_title;
+    std::function<bool()> m_closeCheck;
+};

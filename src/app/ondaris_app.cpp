@@ -1,0 +1,169 @@
+#include "app/ondaris_app.h"
+
+#include "app/command_ids.h"
+#include "app/command_line.h"
+#include "app/commands.h"
+#include "app/main_frame.h"
+#include "app/main_menus.h"
+#include "app/recent_files.h"
+#include "app/splash.h"
+#include "app/study_commands.h"
+#include "app/study_manager.h"
+#include "charts/chart_view.h"
+#include "charts/view_factory.h"
+#include "framework/doc_template.h"
+#include "framework/scroll_view.h"
+#include "people/about_dialog.h"
+#include "people/calendar_dialog.h"
+#include "people/names_dialog.h"
+#include "studies/study_types.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMdiArea>
+#include <QPageSetupDialog>
+
+COndarisApp::COndarisApp() = default;
+
+COndarisApp::~COndarisApp()
+{
+    // The studies go before the windows that show them, the printer after both.
+    m_studyCommands.reset();
+    m_studies.reset();
+    m_frame.reset();
+    CScrollView::SetSharedPrinter(nullptr);
+    m_names.Save(m_dataDirectory);
+}
+
+bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
+{
+    m_names.count = 0;
+    m_dataDirectory = QDir::currentPath();
+
+    CScrollView::SetSharedPrinter(&m_printer);
+    m_recent = std::make_unique<RecentFiles>();
+
+    m_names.Load(m_dataDirectory);
+
+    m_frame = std::make_unique<CMainFrame>(*m_recent);
+    m_studies =
+        std::make_unique<StudyManager>(*m_frame->MdiArea(), *m_recent, [](CDocument &document) {
+            return CreateViewFor(&document);
+        });
+    for (const StudyType &type : StudyTypes()) {
+        m_studies->AddTemplate(
+            std::make_unique<CDocTemplate>(type.resourceId, type.description,
+                                           [this, make = type.make]() { return make(m_names); }));
+    }
+    m_studyCommands = std::make_unique<StudyCommands>(*m_frame, *m_studies);
+    m_frame->SetCloseCheck([this]() { return m_studies->CloseAll(); });
+    ConnectAppCommands();
+    connect(m_frame.get(), &CMainFrame::filesDropped, this, &COndarisApp::OpenFiles);
+
+    if (!line.study.isEmpty() && !m_studies->OpenFile(line.study))
+        return false;
+
+    if (showWindow) {
+        m_frame->show();
+        CSplash::RunIfDue(m_frame.get());
+    }
+    return true;
+}
+
+void COndarisApp::ConnectAppCommands()
+{
+    const CommandSet &commands = m_frame->Commands();
+    const auto on = [&](int id, auto handler) {
+        connect(commands.Action(id), &QAction::triggered, this, handler);
+    };
+    on(cmd::FileNew, &COndarisApp::OnFileNew);
+    on(cmd::FileOpen, &COndarisApp::OnFileOpen);
+    on(cmd::PrintSetup, &COndarisApp::OnPrintSetup);
+    on(cmd::Calendar, &COndarisApp::OnCalendar);
+    on(cmd::NamesManagement, &COndarisApp::OnNamesManagement);
+    on(cmd::About, &COndarisApp::OnAppAbout);
+    on(cmd::WizardBiorythme, [this]() { OnNewStudy(QStringLiteral("Biorythme")); });
+    on(cmd::WizardCompatibilite, [this]() { OnNewStudy(QStringLiteral("Compatibilité")); });
+    on(cmd::WizardAffinite, [this]() { OnNewStudy(QStringLiteral("Affinité")); });
+    connect(&m_frame->Menus(), &MainMenus::recentFileChosen, this, &COndarisApp::OpenRecentFile);
+}
+
+void COndarisApp::OpenFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        m_studies->OpenFile(path);
+}
+
+void COndarisApp::OpenRecentFile(const QString &path)
+{
+    if (!m_studies->OpenFile(path))
+        m_recent->Remove(path);
+}
+
+void COndarisApp::OnFileNew()
+{
+    QStringList names;
+    for (const auto &docTemplate : m_studies->Templates())
+        names << docTemplate->GetDocString(CDocTemplate::fileNewName);
+    QInputDialog dialog(m_frame.get());
+    dialog.setWindowTitle(QStringLiteral("Nouveau"));
+    dialog.setLabelText(QStringLiteral("Type de l'étude :"));
+    dialog.setComboBoxItems(names);
+    dialog.setOption(QInputDialog::UseListViewForComboBoxItems);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Annuler"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const qsizetype chosen = names.indexOf(dialog.textValue());
+    if (chosen >= 0)
+        m_studies->NewStudy(*m_studies->Templates().at(size_t(chosen)));
+}
+
+void COndarisApp::OnFileOpen()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(m_frame.get(), QStringLiteral("Ouvrir"),
+                                     m_studies->DialogFolder(), m_studies->OpenFilter());
+    if (!path.isEmpty())
+        m_studies->OpenFile(path);
+}
+
+void COndarisApp::OnNewStudy(const QString &docName)
+{
+    if (CDocTemplate *docTemplate = m_studies->FindTemplate(docName))
+        m_studies->NewStudy(*docTemplate);
+}
+
+void COndarisApp::OnCalendar()
+{
+    Calendrier dialog(m_frame.get());
+    dialog.exec();
+}
+
+void COndarisApp::OnNamesManagement()
+{
+    CGestionNoms dialog(m_frame.get());
+    dialog.m_names.count = m_names.count;
+    for (int i = 0; i < m_names.count; ++i)
+        dialog.m_names.records[size_t(i)] = m_names.records[size_t(i)];
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_names.count = dialog.m_names.count;
+    for (int i = 0; i < m_names.count; ++i)
+        m_names.records[size_t(i)] = dialog.m_names.records[size_t(i)];
+}
+
+void COndarisApp::OnAppAbout()
+{
+    CAboutDlg dialog(m_frame.get());
+    dialog.exec();
+}
+
+void COndarisApp::OnPrintSetup()
+{
+    QPageSetupDialog dialog(&m_printer, m_frame.get());
+    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
+    dialog.exec();
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "people/names_list.h"
+
+#include <QObject>
+#include <QPrinter>
+#include <QString>
+#include <memory>
+
+class CMainFrame;
+class RecentFiles;
+class StudyCommands;
+class StudyManager;
+struct CommandLine;
+
+// The application: the names list and its data directory, the study types, the main window,
+// and the commands that belong to no study (assistants, open, calendar, names, about).
+class COndarisApp : public QObject
+{
+    Q_OBJECT
+public:
+    COndarisApp();
+    // Writes the names list (under "SauvList"), also after a start-up that failed.
+    ~COndarisApp() override;
+
+    // The start-up, in its order; false when it failed and the program is to end. The main
+    // window is shown unless showWindow is false.
+    bool InitInstance(const CommandLine &line, bool showWindow = true);
+
+    NamesList m_names;
+    QString m_dataDirectory;
+
+    CMainFrame *MainFrame() const { return m_frame.get(); }
+    StudyManager &Studies() const { return *m_studies; }
+    RecentFiles &Recent() const { return *m_recent; }
+
+    // Opens each file as if chosen in the open dialog.
+    void OpenFiles(const QStringList &paths);
+
+    void OnFileNew();
+    void OnFileOpen();
+    void OnNewStudy(const QString &docName);
+    void OnCalendar();
+    void OnNamesManagement();
+    void OnAppAbout();
+    void OnPrintSetup();
+
+private:
+    void ConnectAppCommands();
+    void OpenRecentFile(const QString &path);
+
+    QPrinter m_printer{QPrinter::HighResolution};
+    std::unique_ptr<RecentFiles> m_recent;
+    std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<StudyManager> m_studies;
+    std::unique_ptr<StudyCommands> m_studyCommands;
+};

@@ -1,0 +1,115 @@
+#include "app/start_up.h"
+
+#include "app/command_line.h"
+#include "charts/chart_view.h"
+#include "charts/page_export.h"
+#include "charts/view_factory.h"
+#include "studies/study_info.h"
+#include "studies/study_loader.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTextStream>
+#include <QTranslator>
+#include <cstdio>
+#include <memory>
+
+namespace start_up {
+
+namespace {
+
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+int PrintStudy(const CommandLine &line, QTextStream &err)
+{
+    const QPrinterInfo target = line.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                       : QPrinterInfo::printerInfo(line.printer);
+    if (target.isNull()) {
+        if (line.printer.isEmpty()) {
+            err << "Aucune imprimante par défaut n'est configurée.\n";
+            return 1;
+        }
+        err << QStringLiteral("L'imprimante « %1 » n'existe pas.\n").arg(line.printer);
+        return CommandLine::kUsageError;
+    }
+    const LoadedStudy study = LoadStudy(line.study);
+    if (!study.document) {
+        err << study.error << '\n';
+        return 1;
+    }
+    const std::unique_ptr<ChartView> view(CreateViewFor(study.document.get()));
+    QPrinter printer(target, QPrinter::HighResolution);
+    printer.setDocName(study.document->GetTitle());
+    if (!view || !view->PrintPage(&printer)) {
+        err << QStringLiteral("L'impression sur « %1 » a échoué.\n").arg(target.printerName());
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+QStringList Arguments(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+std::optional<int> AnswerWithoutWindows(const CommandLine &line)
+{
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+    case CommandLine::Mode::Version:
+        std::fputs(line.message.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Mode::Error:
+        std::fputs((line.message + u'\n').toLocal8Bit().constData(), stderr);
+        return CommandLine::kUsageError;
+    case CommandLine::Mode::Run:
+        if (HasDisplay())
+            return std::nullopt;
+        std::fputs("Ondaris a besoin d'un affichage graphique : aucun écran n'est disponible "
+                   "(DISPLAY et WAYLAND_DISPLAY sont vides).\n",
+                   stderr);
+        return 1;
+    default:
+        if (!HasDisplay())
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::nullopt;
+    }
+}
+
+void InstallTranslations(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+int RunTool(const CommandLine &line)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    switch (line.mode) {
+    case CommandLine::Mode::Info:
+        return RunStudyInfo(line.study, line.json, out, err);
+    case CommandLine::Mode::Export:
+        return RunExport(line.output, line.study, err);
+    case CommandLine::Mode::Print:
+        return PrintStudy(line, err);
+    default:
+        return 0;
+    }
+}
+
+} // namespace start_up

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+class QApplication;
+struct CommandLine;
+
+// What main does before and around the application object.
+namespace start_up {
+
+QStringList Arguments(int argc, char *argv[]);
+
+// Answers the command lines that need no window system (help, version, errors) and the one
+// that needs a display when there is none; returns the exit code then. For the tools that
+// draw without a window, chooses the offscreen platform when there is no display.
+std::optional<int> AnswerWithoutWindows(const CommandLine &line);
+
+// Qt's own texts (file and print dialogs, standard buttons) in French.
+void InstallTranslations(QApplication &app);
+
+// --info, --export, --print: runs the tool and returns its exit code.
+int RunTool(const CommandLine &line);
+
+} // namespace start_up

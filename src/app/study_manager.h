@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class CChildFrame;
+class CDocTemplate;
+class CDocument;
+class CScrollView;
+class QMdiArea;
+class RecentFiles;
+
+// The open studies and their windows: the study types, creating, opening, saving and closing
+// studies, asking about unsaved changes, and more windows on one study.
+class StudyManager : public QObject
+{
+    Q_OBJECT
+public:
+    using ViewFactory = std::function<CScrollView *(CDocument &)>;
+
+    StudyManager(QMdiArea &area, RecentFiles &recent, ViewFactory views, QObject *parent = nullptr);
+    ~StudyManager() override;
+
+    // The study types in their order of registration.
+    void AddTemplate(std::unique_ptr<CDocTemplate> docTemplate);
+    const std::vector<std::unique_ptr<CDocTemplate>> &Templates() const { return m_templates; }
+    CDocTemplate *FindTemplate(const QString &docName) const;
+    CDocTemplate *TemplateOfFile(const QString &path) const;
+    // The open dialog's filters: each type's, then all files.
+    QString OpenFilter() const;
+
+    // A new study of the type, through its wizard; false when the wizard was cancelled.
+    bool NewStudy(CDocTemplate &docTemplate);
+    // Opens the file in a window of its own, or brings forward the study already open from it.
+    // nullptr when it cannot be opened; the user has seen why.
+    CDocument *OpenFile(const QString &path);
+    // Saves to the study's file, or asks for one first; false when nothing was saved.
+    bool Save(CDocument &document);
+    bool SaveAs(CDocument &document);
+    // "Enregistrer les modifications apportées à ... ?" for a modified study: true when the
+    // study may be closed (saved, or not to be saved).
+    bool SaveModified(CDocument &document);
+    // Closes all windows of the study after asking; false when the user cancelled.
+    bool CloseStudy(CDocument &document);
+    // Asks about every modified study, then closes them all; false when the user cancelled.
+    bool CloseAll();
+    CChildFrame *NewWindow(CDocument &document);
+
+    // The window that the commands act on: the active one, or the last active while a dialog
+    // or another program has the focus.
+    CChildFrame *ActiveFrame() const;
+    CDocument *ActiveDocument() const;
+    QList<CDocument *> Documents() const { return m_documents; }
+    QList<CChildFrame *> FramesOf(const CDocument &document) const;
+
+    // Called by a window that is asked to close.
+    bool CanCloseFrame(CChildFrame &frame);
+
+    // The folder that the file dialogs open in.
+    QString DialogFolder() const;
+
+Q_SIGNALS:
+    // The active window, its study's title or the set of open studies changed.
+    void activeChanged();
+
+private:
+    CChildFrame *AddFrame(CDocument &document);
+    void AdoptDocument(std::unique_ptr<CDocument> document);
+    void FrameGone(CChildFrame *frame);
+    void RetitleFrames(const CDocument &document);
+    QWidget *MessageParent() const;
+
+    QMdiArea &m_area;
+    RecentFiles &m_recent;
+    ViewFactory m_views;
+    std::vector<std::unique_ptr<CDocTemplate>> m_templates;
+    QList<CDocument *> m_documents;
+    QList<CChildFrame *> m_frames;
+    QList<const CDocument *> m_closing; // studies whose closing the user has agreed to
+    QString m_lastFolder;
+};
