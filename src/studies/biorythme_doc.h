@@ -8,8 +8,6 @@
 
 #include <QString>
 
-class NamesList;
-
 // The "Biorythme" study (.bio): the three cycles of one person over the period that begins on
 // the start date. The chart view reads the members directly.
 class COndarisDoc : public CDocument
