@@ -11,6 +11,7 @@ packages=(
   xvfb xauth x11-xkb-utils libx11-dev libxkbfile-dev
   clang libclang-rt-14-dev
   poppler-utils desktop-file-utils shared-mime-info xdg-utils dpkg-dev file
+  libfile-mimeinfo-perl libglib2.0-bin
   xdotool imagemagick
 )
 

@@ -1,0 +1,160 @@
+#include "app/single_instance.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QStandardPaths>
+#include <QtEndian>
+
+namespace {
+
+// A message is a 32-bit big-endian byte count, then the paths in UTF-8, each ended by a NUL
+// (the one character no path can hold). The running program answers with one byte once it has
+// taken them. The framing is ours because QDataStream would trust a list's announced size.
+constexpr qint64 HeaderSize = 4;
+constexpr quint32 MaxPayload = 1024 * 1024;
+constexpr char Accepted = '\x06';
+
+QByteArray encode(const QStringList &files)
+{
+    QByteArray payload;
+    for (const QString &file : files) {
+        payload += file.toUtf8();
+        payload += '\0';
+    }
+    QByteArray message(HeaderSize, Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(payload.size()), message.data());
+    return message + payload;
+}
+
+QStringList decode(const QByteArray &payload)
+{
+    QStringList files;
+    for (const QByteArray &part : payload.split('\0')) {
+        const QString file = QString::fromUtf8(part);
+        // The sender's working directory is unknown here, so a relative path names nothing.
+        if (!file.isEmpty() && QDir::isAbsolutePath(file))
+            files << QDir::cleanPath(file);
+    }
+    return files;
+}
+
+QString userName()
+{
+    QString name = qEnvironmentVariable("USER");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("LOGNAME");
+    if (name.isEmpty())
+        name = qEnvironmentVariable("USERNAME");
+    for (QChar &c : name) {
+        if (!c.isLetterOrNumber() && c != u'-' && c != u'_')
+            c = u'_';
+    }
+    return name;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(QObject *parent) : SingleInstance(defaultServerName(), parent) {}
+
+SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
+    : QObject(parent), m_serverName(serverName)
+{
+}
+
+QString SingleInstance::defaultServerName()
+{
+    const QString name = QStringLiteral("ondaris-") + userName();
+    // The runtime directory belongs to the user alone, so no one else can hold the name first.
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (runtime.isEmpty())
+        return name;
+    return QDir(runtime).filePath(name);
+}
+
+bool SingleInstance::handOver(const QStringList &files, int timeoutMs) const
+{
+    QStringList absolute;
+    for (const QString &file : files) {
+        if (!file.isEmpty())
+            absolute << QFileInfo(file).absoluteFilePath();
+    }
+    const QByteArray message = encode(absolute);
+    if (message.size() - HeaderSize > MaxPayload)
+        return false;
+
+    const QDeadlineTimer deadline(timeoutMs);
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(int(deadline.remainingTime())))
+        return false;
+    socket.write(message);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
+            return false;
+    }
+    while (socket.bytesAvailable() < 1) {
+        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
+            return false;
+    }
+    char answer = 0;
+    return socket.getChar(&answer) && answer == Accepted;
+}
+
+bool SingleInstance::listen()
+{
+    if (isListening())
+        return true;
+    // Qt makes a user-only socket aside and moves it over the name, which would silently take the
+    // name from a live program: ask first. A socket file that no one answers was left by a crash.
+    QLocalSocket probe;
+    probe.connectToServer(m_serverName);
+    if (probe.waitForConnected(500))
+        return false;
+    QLocalServer::removeServer(m_serverName);
+
+    delete m_server;
+    m_server = new QLocalServer(this);
+    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
+    return m_server->listen(m_serverName);
+}
+
+bool SingleInstance::isListening() const
+{
+    return m_server && m_server->isListening();
+}
+
+void SingleInstance::acceptConnections()
+{
+    while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        // Never hold more than one whole message, whatever the other end sends.
+        socket->setReadBufferSize(HeaderSize + MaxPayload);
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readMessage(socket); });
+    }
+}
+
+void SingleInstance::readMessage(QLocalSocket *socket)
+{
+    if (socket->bytesAvailable() < HeaderSize)
+        return;
+    const quint32 size = qFromBigEndian<quint32>(socket->peek(HeaderSize).constData());
+    if (size > MaxPayload) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
+    if (socket->bytesAvailable() < HeaderSize + size)
+        return;
+    socket->skip(HeaderSize);
+    const QStringList files = decode(socket->read(size));
+    // Answer before opening anything: opening may show a message box, and the later start must
+    // not wait for the user to close it.
+    socket->putChar(Accepted);
+    socket->flush();
+    socket->disconnectFromServer();
+    Q_EMIT filesReceived(files);
+}

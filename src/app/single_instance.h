@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+
+class QLocalServer;
+class QLocalSocket;
+
+// One running Ondaris per user. A later start hands the study files it was given to the program
+// that is already running, over a local socket that only the same user can reach, and ends; the
+// running program is told through filesReceived.
+class SingleInstance : public QObject
+{
+    Q_OBJECT
+public:
+    explicit SingleInstance(QObject *parent = nullptr);
+    explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
+
+    // The socket of the current user, in the user's private runtime directory.
+    static QString defaultServerName();
+    QString serverName() const { return m_serverName; }
+
+    // Hands `files` (made absolute against the current directory) to the running program and
+    // waits until it has taken them. False when no program takes them within `timeoutMs`: the
+    // caller then starts on its own. An empty list only asks the running program to come forward.
+    bool handOver(const QStringList &files, int timeoutMs = 3000) const;
+
+    // Starts taking the files of later starts. False when a live program already holds the
+    // socket or the socket cannot be made; a socket left by a program that crashed is replaced.
+    bool listen();
+    bool isListening() const;
+
+Q_SIGNALS:
+    // The absolute paths a later start was given, in its order; empty when it was given none.
+    void filesReceived(const QStringList &files);
+
+private:
+    void acceptConnections();
+    void readMessage(QLocalSocket *socket);
+
+    QString m_serverName;
+    QLocalServer *m_server = nullptr;
+};

@@ -1,0 +1,52 @@
+#!/bin/sh
+# Builds the Debian package from the build tree with CPack and checks its control data and its
+# contents: what the program needs at run time, and the files that the desktop's triggers pick up.
+# Usage: package_test.sh BUILD_DIR
+set -eu
+build=$1
+tmp=$(mktemp -d "${TMPDIR:-/tmp}/ondaris-package.XXXXXX")
+trap 'rm -rf "$tmp"' EXIT
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$tmp" >"$tmp/cpack.log" 2>&1 ||
+    { cat "$tmp/cpack.log" >&2; exit 1; }
+set -- "$tmp"/ondaris_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || { fail "no package made"; exit 1; }
+deb=$1
+
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = ondaris ] || fail "package name is '$(field Package)'"
+[ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
+[ -n "$(field Maintainer)" ] || fail "no maintainer"
+field Description | grep -q 'biorythmes' || fail "no French description"
+field Description | grep -q 'Compatibilité' || fail "description lost its accents"
+# Each needed package once, as a package name of its own (not a prefix of another).
+depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/:.*//')
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6 \
+              libqt6svg6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n; do
+    echo "$depends" | grep -qx "$needed" || fail "does not depend on $needed"
+done
+dpkg-deb -I "$deb" | grep -q 'postinst\|prerm\|postrm' && fail "maintainer scripts: the triggers do it"
+
+dpkg-deb -c "$deb" >"$tmp/contents"
+files=$(awk '$1 !~ /^d/ { print $6 }' "$tmp/contents")
+for wanted in ./usr/bin/ondaris ./usr/share/applications/ondaris.desktop \
+              ./usr/share/mime/packages/ondaris.xml \
+              ./usr/share/icons/hicolor/scalable/apps/ondaris.svg \
+              ./usr/share/icons/hicolor/48x48/apps/ondaris.png \
+              ./usr/share/icons/hicolor/256x256/mimetypes/application-x-ondaris-affinite.png; do
+    echo "$files" | grep -qx "$wanted" || fail "$wanted is not in the package"
+done
+echo "$files" | grep -v '^\./usr/' && fail "files outside /usr"
+[ "$(echo "$files" | wc -l)" -eq 39 ] || fail "expected 39 files, found $(echo "$files" | wc -l)"
+awk '$2 != "root/root" { bad = 1 } END { exit bad }' "$tmp/contents" || fail "files not owned by root"
+grep -q '^-rwxr-xr-x .* \./usr/bin/ondaris$' "$tmp/contents" || fail "ondaris is not executable"
+
+# Every dependency must be one that Debian's archive can give.
+if apt-get install --simulate --no-install-recommends "$deb" >"$tmp/apt.log" 2>&1; then :; else
+    cat "$tmp/apt.log" >&2
+    fail "apt cannot satisfy the dependencies"
+fi
+
+exit $status
