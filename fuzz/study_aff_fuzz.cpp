@@ -1,0 +1,7 @@
+#include "studies/affinite_doc.h"
+#include "study_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    return study_fuzz::ReadStudy<COndarisDoc3>(data, size);
+}
