@@ -1,12 +1,15 @@
 #include "app/single_instance.h"
 
+#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
+#include <QWidget>
 #include <QtEndian>
+#include <utility>
 
 namespace {
 
@@ -156,5 +159,31 @@ void SingleInstance::readMessage(QLocalSocket *socket)
     socket->putChar(Accepted);
     socket->flush();
     socket->disconnectFromServer();
-    Q_EMIT filesReceived(files);
+    if (m_holding)
+        m_held << files;
+    else
+        Q_EMIT filesReceived(files);
+}
+
+void SingleInstance::hold()
+{
+    m_holding = true;
+}
+
+void SingleInstance::release()
+{
+    m_holding = false;
+    const QList<QStringList> held = std::exchange(m_held, {});
+    for (const QStringList &files : held)
+        Q_EMIT filesReceived(files);
+}
+
+void SingleInstance::bringToFront(QWidget *window)
+{
+    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window->show();
+    window->raise();
+    window->activateWindow();
+    // Where the desktop refuses to hand over the focus, the window at least asks for attention.
+    QApplication::alert(window);
 }

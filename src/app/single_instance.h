@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class QLocalServer;
+class QWidget;
 class QLocalSocket;
 
 // One running Ondaris per user. A later start hands the study files it was given to the program
@@ -30,6 +31,14 @@ public:
     bool listen();
     bool isListening() const;
 
+    // While the program is still starting, keeps what later starts hand over (they are answered
+    // at once all the same) and gives it out through filesReceived on release().
+    void hold();
+    void release();
+
+    // Brings a window of this program in front of the others, out of its minimised state.
+    static void bringToFront(QWidget *window);
+
 Q_SIGNALS:
     // The absolute paths a later start was given, in its order; empty when it was given none.
     void filesReceived(const QStringList &files);
@@ -40,4 +49,6 @@ private:
 
     QString m_serverName;
     QLocalServer *m_server = nullptr;
+    bool m_holding = false;
+    QList<QStringList> m_held;
 };

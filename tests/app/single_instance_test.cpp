@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QWidget>
 #include <QtEndian>
 #include <memory>
 
@@ -52,6 +53,8 @@ private Q_SLOTS:
     void refusesBadMessages_data();
     void refusesBadMessages();
     void takesAMessageThatArrivesInPieces();
+    void holdsFilesWhileStarting();
+    void bringsAMinimisedWindowToFront();
 };
 
 void SingleInstanceTest::nameIsTheUsersOwn()
@@ -229,6 +232,37 @@ void SingleInstanceTest::takesAMessageThatArrivesInPieces()
     QCOMPARE(spy.at(0).at(0).toStringList(), (QStringList{u"/e/a.bio"_s, u"/e/b.aff"_s}));
     QTRY_COMPARE(sender.bytesAvailable(), 1);
     QCOMPARE(sender.read(1), QByteArray("\x06"));
+}
+
+void SingleInstanceTest::holdsFilesWhileStarting()
+{
+    SingleInstance running;
+    running.hold();
+    QVERIFY(running.listen());
+    QSignalSpy spy(&running, &SingleInstance::filesReceived);
+
+    // The later starts must not wait for a program that is still starting.
+    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/a.bio"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+    QCOMPARE(spy.count(), 0);
+
+    running.release();
+    QCOMPARE(spy.count(), 2);
+    QCOMPARE(spy.at(0).at(0).toStringList(), QStringList{u"/e/a.bio"_s});
+    QCOMPARE(spy.at(1).at(0).toStringList(), (QStringList{u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+
+    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/d.bio"_s}));
+    QCOMPARE(spy.count(), 3);
+}
+
+void SingleInstanceTest::bringsAMinimisedWindowToFront()
+{
+    QWidget window;
+    window.showMinimized();
+    QVERIFY(window.isMinimized());
+    SingleInstance::bringToFront(&window);
+    QVERIFY(window.isVisible());
+    QVERIFY(!window.isMinimized());
 }
 
 QTEST_MAIN(SingleInstanceTest)
