@@ -7,8 +7,10 @@
 #include <QDate>
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 Calendrier::Calendrier(QWidget *parent) : QDialog(parent)
@@ -36,4 +38,19 @@ Calendrier::Calendrier(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttons);
     connect(ok, &QPushButton::clicked, this, &Calendrier::accept);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    if (auto *days = calendar->findChild<QTableView *>())
+        days->installEventFilter(this);
+}
+
+bool Calendrier::eventFilter(QObject *watched, QEvent *event)
+{
+    // The month grid would keep Enter for itself; here Enter closes the dialog, as everywhere.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }

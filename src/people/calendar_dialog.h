@@ -9,4 +9,7 @@ class Calendrier : public QDialog
 
 public:
     explicit Calendrier(QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

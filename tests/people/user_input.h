@@ -29,12 +29,14 @@ inline void Type(QComboBox *box, const QString &text)
     TypeText(box->lineEdit(), text);
 }
 
-// Opens the drop-down list and clicks the item of that row.
+// Opens the drop-down list, scrolls to the item of that row and clicks it.
 inline void Choose(QComboBox *box, int row)
 {
     box->showPopup();
     QAbstractItemView *view = box->view();
-    const QRect item = view->visualRect(view->model()->index(row, 0));
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    const QRect item = view->visualRect(index);
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item.center());
 }
 
