@@ -71,9 +71,9 @@ bool PaintPdf(QSaveFile &file, CDocument &study)
 
 bool PaintPng(QSaveFile &file, CDocument &study)
 {
-    const QSizeF inches = QPageSize(QPageSize::A4).size(QPageSize::Inch);
-    QImage image(qRound(inches.width() * kImageResolution),
-                 qRound(inches.height() * kImageResolution), QImage::Format_RGB32);
+    const QSizeF millimetres = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
+    QImage image(qRound(millimetres.width() / 25.4 * kImageResolution),
+                 qRound(millimetres.height() / 25.4 * kImageResolution), QImage::Format_RGB32);
     const int dotsPerMeter = qRound(kImageResolution / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);

@@ -79,8 +79,7 @@ PainterDevice::PainterDevice(QPainter &painter, bool printing, int horizontalRes
     : m_painter(painter), m_printing(printing), m_horizontalResolution(horizontalResolution)
 {
     m_painter.save();
-    m_painter.setBackgroundMode(Qt::OpaqueMode);
-    m_painter.setBackground(Qt::white);
+    m_painter.setBackgroundMode(Qt::TransparentMode);
 }
 
 PainterDevice::~PainterDevice()
@@ -134,9 +133,13 @@ int PainterDevice::TextWidth(const QString &text) const
 void PainterDevice::TextOut(int x, int y, const QString &text)
 {
     const QFont &font = currentFont();
+    const QFontMetrics fm(font, m_painter.device());
+    // The opaque background covers the text's cell exactly; Qt's own would follow the
+    // fractional ascent and spill one pixel above the corner.
+    m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::white);
     m_painter.setFont(font);
     m_painter.setPen(state().textColor);
-    m_painter.drawText(x, y + QFontMetrics(font, m_painter.device()).ascent(), text);
+    m_painter.drawText(x, y + fm.ascent(), text);
 }
 
 void PainterDevice::applyPen()
