@@ -4,6 +4,7 @@
 
 class CDocument;
 class CScrollView;
+class QMdiArea;
 class StudyManager;
 
 // One window of a study, holding its view. A study may have several; closing the last one
@@ -17,6 +18,10 @@ public:
 
     CDocument &Document() const { return m_document; }
     CScrollView *View() const { return m_view; }
+
+    // Gives a new window its first place: a step below and right of the windows already open,
+    // as wide as the page when the area allows, as tall as the area allows.
+    void PlaceIn(const QMdiArea &area);
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -95,8 +95,6 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
 
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1)
-        return Fail(QStringLiteral("Un seul fichier d'étude peut être indiqué."));
     line.study = files.value(0);
 
     const int modes = int(parser.isSet(options.print)) + int(parser.isSet(options.printTo)) +
@@ -121,7 +119,13 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 
     if (line.mode != CommandLine::Mode::Run && line.study.isEmpty())
         return Fail(QStringLiteral("Indiquez le fichier de l'étude."));
-    if (!line.study.isEmpty() && !QFileInfo(line.study).isFile())
-        return Fail(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(line.study));
+    if (line.mode != CommandLine::Mode::Run && files.size() > 1)
+        return Fail(QStringLiteral("Un seul fichier d'étude peut être indiqué."));
+    for (const QString &file : files) {
+        if (!QFileInfo(file).isFile())
+            return Fail(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(file));
+    }
+    if (line.mode == CommandLine::Mode::Run)
+        line.studies = files;
     return line;
 }

@@ -18,6 +18,7 @@ struct CommandLine
 
     Mode mode = Mode::Run;
     QString study;   // the study file named, if any
+    QStringList studies; // Run: every study file named, as the desktop may name several
     QString output;  // --export
     QString printer; // --print-to; empty for the default printer
     bool json = false;

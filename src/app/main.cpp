@@ -1,5 +1,7 @@
 #include "app/command_line.h"
+#include "app/main_frame.h"
 #include "app/ondaris_app.h"
+#include "app/single_instance.h"
 #include "app/start_up.h"
 
 #include <QApplication>
@@ -10,11 +12,25 @@ int main(int argc, char *argv[])
     if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
         return *answered;
     QApplication qtApp(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("ondaris"));
     start_up::InstallTranslations(qtApp);
     if (line.mode != CommandLine::Mode::Run)
         return start_up::RunTool(line);
+
+    // Opening by the shell: the program already running opens the studies and comes forward.
+    SingleInstance instance;
+    if (instance.handOver(line.studies))
+        return 0;
+    instance.hold();
+    instance.listen();
     COndarisApp app;
     if (!app.InitInstance(line))
         return 1;
+    QObject::connect(&instance, &SingleInstance::filesReceived, &app,
+                     [&app](const QStringList &files) {
+                         app.OpenFiles(files);
+                         SingleInstance::bringToFront(app.MainFrame());
+                     });
+    instance.release();
     return qtApp.exec();
 }

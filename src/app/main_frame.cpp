@@ -43,8 +43,7 @@ CMainFrame::CMainFrame(RecentFiles &recent, QWidget *parent)
 {
     setObjectName(QStringLiteral("128"));
     window_position::Restore(*this);
-    m_title = AppTitle();
-    setWindowTitle(m_title);
+    setWindowTitle(AppTitle());
     setAcceptDrops(true);
 
     m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -119,22 +118,12 @@ void CMainFrame::ArrangeIcons()
     }
 }
 
-void CMainFrame::SetStudyTitle(const QString &studyTitle)
+void CMainFrame::SetStudyTitle(const QString &studyTitle, bool maximized)
 {
-    m_title = studyTitle.isEmpty() ? AppTitle() : AppTitle() + QStringLiteral(" - ") + studyTitle;
-    setWindowTitle(m_title);
-}
-
-void CMainFrame::changeEvent(QEvent *event)
-{
-    QMainWindow::changeEvent(event);
-    // A maximised study window writes its own title into ours; ours names the study already.
-    if (event->type() == QEvent::WindowTitleChange && windowTitle() != m_title) {
-        QTimer::singleShot(0, this, [this]() {
-            if (windowTitle() != m_title)
-                setWindowTitle(m_title);
-        });
-    }
+    // A maximised study window adds " - [its title]" to ours by itself.
+    setWindowTitle(studyTitle.isEmpty() || maximized
+                       ? AppTitle()
+                       : AppTitle() + QStringLiteral(" - ") + studyTitle);
 }
 
 void CMainFrame::closeEvent(QCloseEvent *event)

@@ -34,8 +34,9 @@ public:
     MainMenus &Menus() const { return *m_menus; }
     HelpWindow *Help() const { return m_help; }
 
-    // "Ondaris 3" followed by the active study's title, or alone.
-    void SetStudyTitle(const QString &studyTitle);
+    // "Ondaris 3 - title" for the active study's title, "Ondaris 3 - [title]" while its window
+    // is maximised, "Ondaris 3" alone without a study.
+    void SetStudyTitle(const QString &studyTitle, bool maximized);
     // Asked when the window is closed, after its place was stored: whether the studies may go.
     void SetCloseCheck(std::function<bool()> check) { m_closeCheck = std::move(check); }
 
@@ -44,7 +45,6 @@ Q_SIGNALS:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -57,6 +57,5 @@ private:
     std::unique_ptr<CommandSet> m_commands;
     MainMenus *m_menus = nullptr;
     HelpWindow *m_help = nullptr;
-    QString m_title;
     std::function<bool()> m_closeCheck;
 };

@@ -19,8 +19,10 @@
 #include "studies/study_types.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QIcon>
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -42,6 +44,9 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     m_names.count = 0;
     m_dataDirectory = QDir::currentPath();
 
+    // The installed program's icon; from the build tree, the Biorythme image.
+    QApplication::setWindowIcon(QIcon::fromTheme(
+        QStringLiteral("ondaris"), QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"))));
     CScrollView::SetSharedPrinter(&m_printer);
     m_recent = std::make_unique<RecentFiles>();
 
@@ -62,7 +67,11 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     ConnectAppCommands();
     connect(m_frame.get(), &CMainFrame::filesDropped, this, &COndarisApp::OpenFiles);
 
-    if (!line.study.isEmpty() && !m_studies->OpenFile(line.study))
+    // A study that cannot be opened ends the start, unless another one named with it opened.
+    qsizetype opened = 0;
+    for (const QString &study : line.studies)
+        opened += m_studies->OpenFile(study) ? 1 : 0;
+    if (!line.studies.isEmpty() && opened == 0)
         return false;
 
     if (showWindow) {

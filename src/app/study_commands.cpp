@@ -82,7 +82,8 @@ void StudyCommands::Update()
     const CDocTemplate *docTemplate = document ? document->GetDocTemplate() : nullptr;
 
     m_frame.Menus().Show(docTemplate ? docTemplate->GetResourceId() : menus::kNoStudy);
-    m_frame.SetStudyTitle(document ? document->GetTitle() : QString());
+    m_frame.SetStudyTitle(document ? document->GetTitle() : QString(),
+                          frame && frame->isMaximized());
 
     for (const int id :
          {cmd::FileSave, cmd::FileSaveAs, cmd::FileClose, cmd::Print, cmd::PrintPreview,

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMdiArea>
 
 namespace {
@@ -20,6 +21,19 @@ QString CanonicalPath(const QString &path)
     const QFileInfo info(path);
     const QString canonical = info.canonicalFilePath();
     return canonical.isEmpty() ? info.absoluteFilePath() : canonical;
+}
+
+// The study type's assistant image stands for the type in the window's corner.
+QIcon StudyIcon(int resourceId)
+{
+    switch (resourceId) {
+    case 129:
+        return QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"));
+    case 130:
+        return QIcon(QStringLiteral(":/app/icons/wizard_compatibilite.svg"));
+    default:
+        return QIcon(QStringLiteral(":/app/icons/wizard_affinite.svg"));
+    }
 }
 
 } // namespace
@@ -250,9 +264,13 @@ CChildFrame *StudyManager::AddFrame(CDocument &document)
     m_area.addSubWindow(frame);
     m_frames << frame;
     connect(frame, &QObject::destroyed, this, [this, frame]() { FrameGone(frame); });
+    connect(frame, &QMdiSubWindow::windowStateChanged, this, &StudyManager::activeChanged);
     RetitleFrames(document);
+    if (const CDocTemplate *docTemplate = document.GetDocTemplate())
+        frame->setWindowIcon(StudyIcon(docTemplate->GetResourceId()));
     if (view)
         view->OnInitialUpdate();
+    frame->PlaceIn(m_area);
     return frame;
 }
 
