@@ -14,6 +14,8 @@ DatePicker::DatePicker(QWidget *parent) : QDateEdit(parent)
     setLocale(french);
     setDisplayFormat(ShortDateFormat());
     setDateRange(QDate(100, 1, 1), QDate(9999, 12, 31));
+    // A date that cannot be shown leaves today in the box rather than Qt's 1 January 2000.
+    setDate(QDate::currentDate());
     setCalendarPopup(true);
     calendarWidget()->setLocale(french);
     calendarWidget()->setFirstDayOfWeek(Qt::Monday);
