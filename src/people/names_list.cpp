@@ -50,9 +50,11 @@ QString PersonName(const QString &text)
 
 int NamesList::FindByName(const QString &name) const
 {
+    // Names enter the list on one line, so a name with line breaks is looked up as stored.
+    const QString wanted = PersonName(name);
     const auto end = records.begin() + std::clamp(count, 0, kCapacity);
     const auto found = std::find_if(records.begin(), end,
-                                    [&name](const PersonRecord &r) { return r.name == name; });
+                                    [&wanted](const PersonRecord &r) { return r.name == wanted; });
     return found == end ? -1 : static_cast<int>(found - records.begin());
 }
 

@@ -24,7 +24,8 @@ public:
     qint32 count = 0;
     std::array<PersonRecord, kCapacity> records;
 
-    // Index of the first record in use whose name equals the text exactly, or -1.
+    // Index of the first record in use whose name equals the text exactly (its line breaks
+    // read as spaces, as Append stores them), or -1.
     int FindByName(const QString &name) const;
     // Stores the record at index count when there is room; false when the list is full. Line
     // breaks in the name become spaces, so that the names file keeps one name per line.

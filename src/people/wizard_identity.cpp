@@ -111,7 +111,7 @@ void CWizidentite::Register(const QString &name, const COleDateTime &birthDate)
     // A full list takes no one, not even a new birth date for a registered name.
     if (m_names.IsFull() || name.isEmpty())
         return;
-    const int found = m_names.FindByName(PersonName(name));
+    const int found = m_names.FindByName(name);
     if (found >= 0)
         m_names.records[static_cast<size_t>(found)].birthDate = birthDate;
     else

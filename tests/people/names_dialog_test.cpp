@@ -211,7 +211,7 @@ void NamesDialogTest::nameLength()
         QCOMPARE(f.box()->currentText(), accepted ? QString() : name);
         if (!accepted)
             if (!accepted)
-            QCOMPARE(f.dialog.focusWidget(), f.box());
+                QCOMPARE(f.dialog.focusWidget(), f.box());
         user::Click(f.button("2"));
     });
     QCOMPARE(result, int(QDialog::Rejected));

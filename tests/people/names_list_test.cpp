@@ -45,14 +45,16 @@ void NamesListTest::findByName_data()
     QTest::newRow("blanks matter") << QStringLiteral("Alice ") << -1;
     QTest::newRow("empty name") << QString() << 3;
     QTest::newRow("beyond count") << QStringLiteral("gone") << -1;
+    QTest::newRow("line breaks as stored") << QStringLiteral("Jean\r\nDupont") << 5;
 }
 
 void NamesListTest::findByName()
 {
     QFETCH(QString, name);
     QFETCH(int, index);
-    NamesList list = Named({QStringLiteral("Alice"), QStringLiteral("Bob"), QStringLiteral("alice"),
-                            QString(), QStringLiteral("Alice"), QStringLiteral("gone")});
+    NamesList list =
+        Named({QStringLiteral("Alice"), QStringLiteral("Bob"), QStringLiteral("alice"), QString(),
+               QStringLiteral("Alice"), QStringLiteral("gone"), QStringLiteral("Jean\nDupont")});
     list.RemoveAt(5);
     QCOMPARE(list.FindByName(name), index);
 }
