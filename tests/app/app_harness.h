@@ -8,6 +8,7 @@
 #include "common/modal.h"
 #include "core/ole_date_time.h"
 #include "people/names_list.h"
+#include "people/user_input.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
@@ -113,32 +114,22 @@ inline void Click(QWidget *dialog, const QString &buttonId)
 
 inline void TypeName(QWidget *dialog, const QString &id, const QString &name)
 {
-    auto *box = Child<QComboBox>(dialog, id);
-    box->setFocus();
-    box->lineEdit()->selectAll();
-    QTest::keyClicks(box->lineEdit(), name);
+    user::Type(Child<QComboBox>(dialog, id), name);
 }
 
 inline void TypeDate(QWidget *dialog, const QString &id, const QDate &date)
 {
-    auto *picker = Child<QDateEdit>(dialog, id);
-    picker->setFocus();
-    for (const auto &[section, format] : {std::pair{QDateTimeEdit::YearSection, "yyyy"},
-                                          std::pair{QDateTimeEdit::MonthSection, "MM"},
-                                          std::pair{QDateTimeEdit::DaySection, "dd"}}) {
-        picker->setSelectedSection(section);
-        QTest::keyClicks(picker, date.toString(QString::fromLatin1(format)));
-    }
+    user::Type(Child<QDateEdit>(dialog, id), date);
 }
 
 // Answers the study wizard that the next command opens: the persons (one or two), then the
 // start date step when the study has one. An empty second name means a one-person study.
 struct WizardAnswers
 {
-    QString name1;
-    QDate birth1;
-    QString name2;
-    QDate birth2;
+    QString name1 = {};
+    QDate birth1 = {};
+    QString name2 = {};
+    QDate birth2 = {};
     bool hasStartStep = true;
     bool cancelFirst = false;
     bool cancelStart = false;

@@ -1,0 +1,363 @@
+#include "app/command_ids.h"
+#include "app/splash.h"
+#include "app_harness.h"
+#include "common/message_hook.h"
+#include "framework/doc_template.h"
+
+#include <QCheckBox>
+#include <QElapsedTimer>
+
+using namespace harness;
+
+// Start-up and exit as the user lives them: the study named on the command line, the names
+// list read at start and written at exit, the splash screen, the saved place and the
+// preferences.
+class StartupTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ResetStore(); }
+
+    void startsWithoutStudyOrMessage();
+    void startsOnABiorythmeFile();
+    void unreadableStudyEndsTheStart();
+    void namesListWrittenAtExitUnderSauvList_data();
+    void namesListWrittenAtExitUnderSauvList();
+    void splashScreen_data();
+    void splashScreen();
+    void splashClosesByItself();
+    void savedPlace_data();
+    void savedPlace();
+    void placeIsStoredEvenWhenClosingIsCancelled();
+    void preferencesOnAFreshStore();
+    void preferencesChangedAndCancelled();
+    void namesDialogConfirmedAndCancelled();
+};
+
+namespace {
+
+// Counts the splash screens shown while it lives; each closes by itself after a second.
+class SplashWatcher : public QObject
+{
+public:
+    SplashWatcher() { qApp->installEventFilter(this); }
+    int shown = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<CSplash *>(watched))
+            ++shown;
+        return false;
+    }
+};
+
+QString NamesFile()
+{
+    return QDir::current().filePath(QStringLiteral("Ondaris.dat"));
+}
+
+} // namespace
+
+void StartupTest::startsWithoutStudyOrMessage()
+{
+    MessageRecorder messages;
+    auto app = Start();
+    QVERIFY(app);
+    QVERIFY(app->MainFrame()->isVisible());
+    QVERIFY(app->Studies().Documents().isEmpty());
+    QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Ondaris 3"));
+    QCOMPARE(app->m_names.count, 0);
+    QCOMPARE(app->m_dataDirectory, QDir::currentPath());
+    app.reset();
+    QCOMPARE(messages.texts(), QStringList{});
+}
+
+void StartupTest::startsOnABiorythmeFile()
+{
+    const QString path =
+        WriteBiorythme(QStringLiteral("jean.bio"), QStringLiteral("Jean"), QDate(1970, 3, 15));
+    MessageRecorder messages;
+    auto app = Start({path});
+    QVERIFY(app);
+    QCOMPARE(app->Studies().Documents().size(), 1);
+    const CDocument *study = app->Studies().ActiveDocument();
+    QVERIFY(study);
+    QCOMPARE(study->GetDocTemplate()->GetDocString(CDocTemplate::docName),
+             QStringLiteral("Biorythme"));
+    QCOMPARE(study->GetTitle(), QStringLiteral("jean.bio"));
+    QVERIFY(!study->IsModified());
+    const int registered = app->m_names.FindByName(QStringLiteral("Jean"));
+    QVERIFY(registered >= 0);
+    QCOMPARE(app->m_names.records[size_t(registered)].birthDate.GetYear(), 1970);
+    QCOMPARE(messages.texts(), QStringList{});
+}
+
+void StartupTest::unreadableStudyEndsTheStart()
+{
+    QFile broken(QStringLiteral("broken.bio"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\x04Jean");
+    broken.close();
+    MessageRecorder messages;
+    QVERIFY(!Start({QStringLiteral("broken.bio")}));
+    QCOMPARE(messages.texts(), QStringList{QStringLiteral("Format de fichier inattendu.")});
+}
+
+void StartupTest::namesListWrittenAtExitUnderSauvList_data()
+{
+    QTest::addColumn<QVariant>("sauvList");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("absent") << QVariant() << true;
+    QTest::newRow("1") << QVariant(1) << true;
+    QTest::newRow("0") << QVariant(0) << false;
+    QTest::newRow("2") << QVariant(2) << false;
+}
+
+void StartupTest::namesListWrittenAtExitUnderSauvList()
+{
+    QFETCH(QVariant, sauvList);
+    QFETCH(bool, written);
+    if (sauvList.isValid())
+        SetSetting(QStringLiteral("Settings/SauvList"), sauvList);
+    const QString path =
+        WriteBiorythme(QStringLiteral("anne.bio"), QStringLiteral("Anne"), QDate(1990, 1, 2));
+
+    auto app = Start({path});
+    QVERIFY(app);
+    QVERIFY(!QFile::exists(NamesFile()));
+    app->MainFrame()->close();
+    app.reset();
+
+    QCOMPARE(QFile::exists(NamesFile()), written);
+    if (written) {
+        QFile file(NamesFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("BSBDBDCP\r\n1\r\nAnne\r\n2\r\n1\r\n1990\r\n"));
+    }
+}
+
+void StartupTest::splashScreen_data()
+{
+    QTest::addColumn<QVariant>("splash");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<int>("storedAfter");
+    QTest::newRow("absent: once") << QVariant() << true << 0;
+    QTest::newRow("1: once") << QVariant(1) << true << 0;
+    QTest::newRow("2: every start") << QVariant(2) << true << 2;
+    QTest::newRow("0: never") << QVariant(0) << false << 0;
+    QTest::newRow("5: never") << QVariant(5) << false << 0;
+}
+
+void StartupTest::splashScreen()
+{
+    QFETCH(QVariant, splash);
+    QFETCH(bool, shown);
+    QFETCH(int, storedAfter);
+    ResetStore(true);
+    if (splash.isValid())
+        SetSetting(QStringLiteral("Settings/Splash"), splash);
+
+    SplashWatcher watcher;
+    auto app = Start();
+    QVERIFY(app);
+    QCOMPARE(watcher.shown, shown ? 1 : 0);
+    QCOMPARE(Setting(QStringLiteral("Settings/Splash")).toInt(), storedAfter);
+    app.reset();
+
+    // The next start follows what was stored.
+    auto again = Start();
+    QVERIFY(again);
+    QCOMPARE(watcher.shown, (shown ? 1 : 0) + (storedAfter == 2 ? 1 : 0));
+}
+
+void StartupTest::splashClosesByItself()
+{
+    {
+        CSplash splash;
+        QElapsedTimer shown;
+        shown.start();
+        QCOMPARE(splash.exec(), int(QDialog::Accepted));
+        QVERIFY(shown.elapsed() >= CSplash::kDelayMs - 50);
+    }
+    for (const auto &[key, result] : {std::pair{Qt::Key_Return, int(QDialog::Accepted)},
+                                      std::pair{Qt::Key_Enter, int(QDialog::Accepted)},
+                                      std::pair{Qt::Key_Escape, int(QDialog::Rejected)}}) {
+        CSplash splash;
+        OnNextModal([key](QDialog *shown) { QTest::keyClick(shown, key); });
+        QCOMPARE(splash.exec(), result);
+    }
+}
+
+void StartupTest::savedPlace_data()
+{
+    QTest::addColumn<QVariant>("sauvPosi");
+    QTest::addColumn<QVariantList>("stored"); // PosX, PosY, PosW, PosH, or empty
+    QTest::addColumn<QRect>("expected");      // an empty rectangle: the default place
+    QTest::addColumn<bool>("storesAtClose");
+
+    QTest::newRow("absent") << QVariant() << QVariantList{10, 20, 500, 300} << QRect() << false;
+    QTest::newRow("0") << QVariant(0) << QVariantList{10, 20, 500, 300} << QRect() << false;
+    QTest::newRow("1 without place")
+        << QVariant(1) << QVariantList{} << QRect(0, 0, 400, 200) << true;
+    QTest::newRow("1 with place") << QVariant(1) << QVariantList{30, 40, 500, 300}
+                                  << QRect(30, 40, 500, 300) << true;
+    QTest::newRow("1 off every screen")
+        << QVariant(1) << QVariantList{9000, 9000, 500, 300} << QRect() << true;
+}
+
+void StartupTest::savedPlace()
+{
+    QFETCH(QVariant, sauvPosi);
+    QFETCH(QVariantList, stored);
+    QFETCH(QRect, expected);
+    QFETCH(bool, storesAtClose);
+    if (sauvPosi.isValid())
+        SetSetting(QStringLiteral("Settings/SauvPosi"), sauvPosi);
+    const QStringList keys{QStringLiteral("PosX"), QStringLiteral("PosY"), QStringLiteral("PosW"),
+                           QStringLiteral("PosH")};
+    for (int i = 0; i < stored.size(); ++i)
+        SetSetting(QStringLiteral("Settings/") + keys.at(i), stored.at(i));
+
+    auto app = Start();
+    QVERIFY(app);
+    CMainFrame *frame = app->MainFrame();
+    const QRect place(frame->pos(), frame->size());
+    if (expected.isEmpty()) {
+        // The default place: most of the screen, whole on it.
+        const QRect screen = frame->screen()->availableGeometry();
+        QVERIFY(screen.contains(place));
+        QVERIFY(place.width() > screen.width() / 2);
+    } else {
+        QCOMPARE(place, expected);
+    }
+
+    frame->move(70, 80);
+    frame->resize(450, 320);
+    QVERIFY(frame->close());
+    const QVariantList after{
+        Setting(QStringLiteral("Settings/PosX")), Setting(QStringLiteral("Settings/PosY")),
+        Setting(QStringLiteral("Settings/PosW")), Setting(QStringLiteral("Settings/PosH"))};
+    if (storesAtClose) {
+        QCOMPARE(after, (QVariantList{70, 80, 450, 320}));
+    } else {
+        for (int i = 0; i < after.size(); ++i)
+            QCOMPARE(after.at(i).isValid() ? after.at(i).toInt() : -1,
+                     stored.isEmpty() ? -1 : stored.at(i).toInt());
+    }
+}
+
+void StartupTest::placeIsStoredEvenWhenClosingIsCancelled()
+{
+    SetSetting(QStringLiteral("Settings/SauvPosi"), 1);
+    auto app = Start();
+    QVERIFY(app);
+    AnswerWizard({.name1 = QStringLiteral("Léa"), .birth1 = QDate(2001, 6, 7)});
+    Trigger(*app, cmd::WizardBiorythme);
+    QCOMPARE(app->Studies().Documents().size(), 1);
+
+    CMainFrame *frame = app->MainFrame();
+    frame->move(15, 25);
+    MessageRecorder messages(QMessageBox::Cancel);
+    QVERIFY(!frame->close());
+    QVERIFY(frame->isVisible());
+    QCOMPARE(messages.texts(),
+             QStringList{QStringLiteral("Enregistrer les modifications apportées à Biorythme1 ?")});
+    QCOMPARE(Setting(QStringLiteral("Settings/PosX")).toInt(), 15);
+    QCOMPARE(Setting(QStringLiteral("Settings/PosY")).toInt(), 25);
+    QCOMPARE(app->Studies().Documents().size(), 1);
+}
+
+void StartupTest::preferencesOnAFreshStore()
+{
+    ResetStore(true);
+    SplashWatcher watcher;
+    auto app = Start();
+    QVERIFY(app);
+    QCOMPARE(watcher.shown, 1);
+
+    QStringList states;
+    OnNextModal([&states](QDialog *prefs) {
+        QCOMPARE(prefs->windowTitle(), QStringLiteral("Préférences"));
+        for (const QString &id :
+             {QStringLiteral("1555"), QStringLiteral("1001"), QStringLiteral("1002")}) {
+            const auto *box = Child<QCheckBox>(prefs, id);
+            states << box->text() +
+                          (box->isChecked() ? QStringLiteral(": oui") : QStringLiteral(": non"));
+        }
+        Click(prefs, QStringLiteral("2"));
+    });
+    Trigger(*app, cmd::Preferences);
+    QCOMPARE(states, (QStringList{QStringLiteral("Afficher le logo au démarrage: non"),
+                                  QStringLiteral("Sauver la liste de noms en quittant.: oui"),
+                                  QStringLiteral("Sauver la position de la fenêtre principale en "
+                                                 "quittant.: non")}));
+}
+
+void StartupTest::preferencesChangedAndCancelled()
+{
+    auto app = Start();
+    QVERIFY(app);
+    const auto toggleAll = [](QDialog *prefs) {
+        for (const QString &id :
+             {QStringLiteral("1555"), QStringLiteral("1001"), QStringLiteral("1002")}) {
+            auto *box = Child<QCheckBox>(prefs, id);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Space);
+        }
+    };
+
+    OnNextModal([&](QDialog *prefs) {
+        toggleAll(prefs);
+        Click(prefs, QStringLiteral("2"));
+    });
+    Trigger(*app, cmd::Preferences);
+    QCOMPARE(Setting(QStringLiteral("Settings/Splash")).toInt(), 0);
+    QVERIFY(!Setting(QStringLiteral("Settings/SauvList")).isValid());
+    QVERIFY(!Setting(QStringLiteral("Settings/SauvPosi")).isValid());
+
+    OnNextModal([&](QDialog *prefs) {
+        toggleAll(prefs);
+        QTest::keyClick(prefs->focusWidget(), Qt::Key_Return);
+    });
+    Trigger(*app, cmd::Preferences);
+    QCOMPARE(Setting(QStringLiteral("Settings/Splash")).toInt(), 2);
+    QCOMPARE(Setting(QStringLiteral("Settings/SauvList")).toInt(), 0);
+    QCOMPARE(Setting(QStringLiteral("Settings/SauvPosi")).toInt(), 1);
+
+    // Unchecking the logo again stores 0, not 1: it is then never shown.
+    OnNextModal([&](QDialog *prefs) {
+        auto *logo = Child<QCheckBox>(prefs, QStringLiteral("1555"));
+        QVERIFY(logo->isChecked());
+        QTest::mouseClick(logo, Qt::LeftButton, {}, QPoint(5, logo->height() / 2));
+        Click(prefs, QStringLiteral("1"));
+    });
+    Trigger(*app, cmd::Preferences);
+    QCOMPARE(Setting(QStringLiteral("Settings/Splash")).toInt(), 0);
+}
+
+void StartupTest::namesDialogConfirmedAndCancelled()
+{
+    const QString path =
+        WriteBiorythme(QStringLiteral("marc.bio"), QStringLiteral("Marc"), QDate(1960, 12, 1));
+    auto app = Start({path});
+    QVERIFY(app);
+    QCOMPARE(app->m_names.count, 1);
+
+    for (const bool confirm : {false, true}) {
+        OnNextModal([confirm](QDialog *names) {
+            TypeName(names, QStringLiteral("1014"), QStringLiteral("Nina"));
+            TypeDate(names, QStringLiteral("1013"), QDate(1999, 9, 9));
+            Click(names, QStringLiteral("1011"));
+            Click(names, confirm ? QStringLiteral("1") : QStringLiteral("2"));
+        });
+        Trigger(*app, cmd::NamesManagement);
+        QCOMPARE(app->m_names.count, confirm ? 2 : 1);
+        QCOMPARE(app->m_names.FindByName(QStringLiteral("Nina")), confirm ? 1 : -1);
+        QCOMPARE(app->m_names.records[0].name, QStringLiteral("Marc"));
+    }
+}
+
+QTEST_MAIN(StartupTest)
+#include "startup_test.moc"
