@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QMdiArea>
+#include <QTimer>
 
 namespace {
 
@@ -192,10 +193,11 @@ bool StudyManager::CloseAll()
     }
     for (const CDocument *document : std::as_const(m_documents))
         m_closing << document;
+    bool closed = true;
     for (CChildFrame *frame : QList<CChildFrame *>(m_frames))
-        frame->close();
+        closed = frame->close() && closed;
     m_closing.clear();
-    return m_documents.isEmpty();
+    return closed;
 }
 
 CChildFrame *StudyManager::NewWindow(CDocument &document)
@@ -270,7 +272,12 @@ CChildFrame *StudyManager::AddFrame(CDocument &document)
         frame->setWindowIcon(StudyIcon(docTemplate->GetResourceId()));
     if (view)
         view->OnInitialUpdate();
-    frame->PlaceIn(m_area);
+    if (m_area.isVisible()) {
+        frame->PlaceIn(m_area);
+    } else {
+        // A study named on the command line opens before the main window has its size.
+        QTimer::singleShot(0, frame, [this, frame]() { frame->PlaceIn(m_area); });
+    }
     return frame;
 }
 

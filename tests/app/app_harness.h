@@ -69,6 +69,15 @@ inline QAction *Command(const COndarisApp &app, int id)
     return app.MainFrame()->findChild<QAction *>(QString::number(id));
 }
 
+// A key pressed in the main window, once it is active again after the dialogs.
+inline void PressKey(const COndarisApp &app, Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    app.MainFrame()->activateWindow();
+    if (!QTest::qWaitForWindowActive(app.MainFrame()))
+        qWarning("the main window did not become active");
+    QTest::keyClick(app.MainFrame(), key, modifiers);
+}
+
 inline void Trigger(const COndarisApp &app, int id)
 {
     Command(app, id)->trigger();
