@@ -1,9 +1,12 @@
 #include "charts/chart_view.h"
 
 #include "charts/page_frame.h"
+#include "framework/painter_device.h"
 #include "people/comments_dialog.h"
 
+#include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QTimer>
 
 namespace {
@@ -22,7 +25,17 @@ ChartView::ChartView(CDocument *document, QWidget *parent)
 
 void ChartView::OnInitialUpdate()
 {
-    SetScrollSizes(kMinimumScrollSize, kPageStep, kLineStep);
+    QSize total = kMinimumScrollSize;
+    if (m_document) {
+        // The page's extent at the screen's font before the first drawing, so that the window
+        // can be sized to the page.
+        QImage scratch(1, 1, QImage::Format_RGB32);
+        QPainter painter(&scratch);
+        PainterDevice dc(painter, false, ScreenWidth());
+        OnPrepareDC(dc);
+        total = DrawPage(dc).expandedTo(total);
+    }
+    SetScrollSizes(total, kPageStep, kLineStep);
 }
 
 void ChartView::OnPrepareDC(DrawDevice &dc)
