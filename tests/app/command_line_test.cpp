@@ -1,0 +1,160 @@
+#include "app/command_line.h"
+#include "app_harness.h"
+
+#include <QProcess>
+
+using namespace harness;
+using Mode = CommandLine::Mode;
+
+// The command line: what each form asks for, the French messages of wrong ones, and the exit
+// codes of the built program.
+class CommandLineTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void parsed_data();
+    void parsed();
+    void wrongLines_data();
+    void wrongLines();
+    void programExitCodes_data();
+    void programExitCodes();
+};
+
+void CommandLineTest::initTestCase()
+{
+    WriteBiorythme(QStringLiteral("jean.bio"), QStringLiteral("Jean"), QDate(1970, 3, 15));
+}
+
+void CommandLineTest::parsed_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("study");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("printer");
+    QTest::addColumn<bool>("json");
+
+    const QString bio = QStringLiteral("jean.bio");
+    QTest::newRow("nothing") << QStringList{} << int(Mode::Run) << QString() << QString()
+                             << QString() << false;
+    QTest::newRow("a study") << QStringList{bio} << int(Mode::Run) << bio << QString() << QString()
+                             << false;
+    QTest::newRow("--print") << QStringList{QStringLiteral("--print"), bio} << int(Mode::Print)
+                             << bio << QString() << QString() << false;
+    QTest::newRow("--print-to") << QStringList{QStringLiteral("--print-to"),
+                                               QStringLiteral("Bureau"), bio}
+                                << int(Mode::Print) << bio << QString() << QStringLiteral("Bureau")
+                                << false;
+    QTest::newRow("--export") << QStringList{QStringLiteral("--export"), QStringLiteral("page.pdf"),
+                                             bio}
+                              << int(Mode::Export) << bio << QStringLiteral("page.pdf") << QString()
+                              << false;
+    QTest::newRow("--info --json")
+        << QStringList{QStringLiteral("--info"), QStringLiteral("--json"), bio} << int(Mode::Info)
+        << bio << QString() << QString() << true;
+    QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << int(Mode::Version)
+                               << QString() << QString() << QString() << false;
+    QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << int(Mode::Help) << QString()
+                        << QString() << QString() << false;
+}
+
+void CommandLineTest::parsed()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, mode);
+    QFETCH(QString, study);
+    QFETCH(QString, output);
+    QFETCH(QString, printer);
+    QFETCH(bool, json);
+    const CommandLine line = ParseCommandLine(QStringList{QStringLiteral("ondaris")} + arguments);
+    QCOMPARE(int(line.mode), mode);
+    QCOMPARE(line.study, study);
+    QCOMPARE(line.output, output);
+    QCOMPARE(line.printer, printer);
+    QCOMPARE(line.json, json);
+    if (line.mode == Mode::Help) {
+        QVERIFY(line.message.startsWith(QStringLiteral("Utilisation : ondaris")));
+        for (const QString &option :
+             {QStringLiteral("--print"), QStringLiteral("--print-to <imprimante>"),
+              QStringLiteral("--export <sortie>"), QStringLiteral("--info"),
+              QStringLiteral("--json"), QStringLiteral("--version")})
+            QVERIFY2(line.message.contains(option), qPrintable(option));
+    }
+}
+
+void CommandLineTest::wrongLines_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message");
+    const QString bio = QStringLiteral("jean.bio");
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--imprime"), bio}
+                                    << QStringLiteral("Option inconnue : --imprime.");
+    QTest::newRow("missing file") << QStringList{QStringLiteral("absent.bio")}
+                                  << QStringLiteral("Le fichier « absent.bio » n'existe pas.");
+    QTest::newRow("missing value") << QStringList{bio, QStringLiteral("--export")}
+                                   << QStringLiteral("Il manque une valeur après l'option "
+                                                     "--export.");
+    QTest::newRow("print without study") << QStringList{QStringLiteral("--print")}
+                                         << QStringLiteral("Indiquez le fichier de l'étude.");
+    QTest::newRow("two tools") << QStringList{QStringLiteral("--info"), QStringLiteral("--print"),
+                                              bio}
+                               << QStringLiteral("Les options --print, --print-to, --export et "
+                                                 "--info ne s'emploient pas ensemble.");
+    QTest::newRow("json alone") << QStringList{QStringLiteral("--json"), bio}
+                                << QStringLiteral("L'option --json ne s'emploie qu'avec --info.");
+    QTest::newRow("two studies to export")
+        << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"), bio, bio}
+        << QStringLiteral("Un seul fichier d'étude peut être indiqué.");
+}
+
+void CommandLineTest::wrongLines()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const CommandLine line = ParseCommandLine(QStringList{QStringLiteral("ondaris")} + arguments);
+    QCOMPARE(int(line.mode), int(Mode::Error));
+    QCOMPARE(line.message.section(u'\n', 0, 0), message);
+    QCOMPARE(line.message.section(u'\n', 1), QStringLiteral("Pour l'aide : ondaris --help"));
+}
+
+void CommandLineTest::programExitCodes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << 0
+                               << QStringLiteral("Ondaris 3.0.0\n") << QString();
+    QTest::newRow("unknown option") << QStringList{QStringLiteral("--bogus")} << 2 << QString()
+                                    << QStringLiteral("Option inconnue : --bogus.\n"
+                                                      "Pour l'aide : ondaris --help\n");
+    QTest::newRow("missing file") << QStringList{QStringLiteral("absent.aff")} << 2 << QString()
+                                  << QStringLiteral("Le fichier « absent.aff » n'existe pas.\n"
+                                                    "Pour l'aide : ondaris --help\n");
+    QTest::newRow("unknown printer")
+        << QStringList{QStringLiteral("--print-to"), QStringLiteral("Nulle-part"),
+                       QStringLiteral("jean.bio")}
+        << 2 << QString() << QStringLiteral("L'imprimante « Nulle-part » n'existe pas.\n");
+}
+
+void CommandLineTest::programExitCodes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QProcess program;
+    program.start(QStringLiteral(ONDARIS_PROGRAM), arguments);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), exitCode);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+    // No tool of the command line writes the names list.
+    QVERIFY(!QFile::exists(QStringLiteral("Ondaris.dat")));
+}
+
+QTEST_MAIN(CommandLineTest)
+#include "command_line_test.moc"
