@@ -57,4 +57,6 @@ void NameBox::ClearChoice(const QString &text)
     setCurrentIndex(-1);
     m_chosen = false;
     setEditText(text);
+    // A long name shows its beginning, not its end.
+    lineEdit()->setCursorPosition(0);
 }
