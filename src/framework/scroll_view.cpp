@@ -114,12 +114,17 @@ void CScrollView::OnFilePrint()
 {
     std::unique_ptr<QPrinter> own;
     QPrinter *printer = PrinterFor(own);
-    QPrintDialog dialog(printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted)
+    if (!OnPreparePrinting(printer))
         return;
     if (!PrintPage(printer))
         messages::Show(this, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
+}
+
+bool CScrollView::OnPreparePrinting(QPrinter *printer)
+{
+    QPrintDialog dialog(printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void CScrollView::OnFilePrintPreview()

@@ -41,6 +41,8 @@ public Q_SLOTS:
     void OnFilePrintPreview();
 
 protected:
+    // The print dialog on the printer; false when the user cancelled it.
+    virtual bool OnPreparePrinting(QPrinter *printer);
     // A right click or the context-menu key; the position is global.
     virtual void OnContextMenu(const QPoint &globalPos);
 
