@@ -26,6 +26,7 @@
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QPageSetupDialog>
+#include <QPrinter>
 
 COndarisApp::COndarisApp() = default;
 
@@ -47,7 +48,6 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     // The installed program's icon; from the build tree, the Biorythme image.
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("ondaris"), QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"))));
-    CScrollView::SetSharedPrinter(&m_printer);
     m_recent = std::make_unique<RecentFiles>();
 
     m_names.Load(m_dataDirectory);
@@ -172,7 +172,11 @@ void COndarisApp::OnAppAbout()
 
 void COndarisApp::OnPrintSetup()
 {
-    QPageSetupDialog dialog(&m_printer, m_frame.get());
+    if (!m_printer) {
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        CScrollView::SetSharedPrinter(m_printer.get());
+    }
+    QPageSetupDialog dialog(m_printer.get(), m_frame.get());
     dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
     dialog.exec();
 }

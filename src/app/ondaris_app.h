@@ -3,11 +3,11 @@
 #include "people/names_list.h"
 
 #include <QObject>
-#include <QPrinter>
 #include <QString>
 #include <memory>
 
 class CMainFrame;
+class QPrinter;
 class RecentFiles;
 class StudyCommands;
 class StudyManager;
@@ -49,7 +49,9 @@ private:
     void ConnectAppCommands();
     void OpenRecentFile(const QString &path);
 
-    QPrinter m_printer{QPrinter::HighResolution};
+    // Made by the first print set-up: the printer system is slow to wake, and most runs
+    // never print.
+    std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<StudyManager> m_studies;
