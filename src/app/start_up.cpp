@@ -20,6 +20,14 @@ namespace start_up {
 
 namespace {
 
+// A windowless run speaks only through its own messages: Qt's platform notices (an unset
+// runtime directory, say) would otherwise turn a successful export into output on stderr.
+void KeepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fputs((message + u'\n').toLocal8Bit().constData(), stderr);
+}
+
 bool HasDisplay()
 {
     return !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -84,6 +92,7 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &line)
     default:
         if (!HasDisplay())
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(KeepOnlySeriousMessages);
         return std::nullopt;
     }
 }
