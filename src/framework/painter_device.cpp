@@ -14,13 +14,13 @@ namespace {
 // Pixel size at which a face's design metrics are read: the em of most outline fonts.
 constexpr int kDesignSize = 2048;
 
-QFont BaseFont(const FontSpec &spec)
+QFont BaseFont(const FontSpec &fontSpec)
 {
-    QFont font(spec.face);
-    font.setWeight(QFont::Weight(spec.weight));
-    if (spec.family == FontSpec::Swiss)
+    QFont font(fontSpec.face);
+    font.setWeight(QFont::Weight(fontSpec.weight));
+    if (fontSpec.family == FontSpec::Swiss)
         font.setStyleHint(QFont::SansSerif);
-    else if (spec.family == FontSpec::Roman)
+    else if (fontSpec.family == FontSpec::Roman)
         font.setStyleHint(QFont::Serif);
     font.setHintingPreference(QFont::PreferFullHinting);
     font.setKerning(false);
@@ -28,14 +28,14 @@ QFont BaseFont(const FontSpec &spec)
 }
 
 // (ascent + descent) / em of the face, cached: every drawing asks for the same two fonts.
-double CellPerEm(const FontSpec &spec)
+double CellPerEm(const FontSpec &fontSpec)
 {
     static QHash<QString, double> cache;
-    const QString key = spec.face + QLatin1Char('/') + QString::number(spec.weight);
+    const QString key = fontSpec.face + QLatin1Char('/') + QString::number(fontSpec.weight);
     const auto found = cache.constFind(key);
     if (found != cache.constEnd())
         return *found;
-    QFont font = BaseFont(spec);
+    QFont font = BaseFont(fontSpec);
     font.setPixelSize(kDesignSize);
     const QRawFont raw = QRawFont::fromFont(font);
     double ratio = 1.0;
@@ -48,28 +48,28 @@ double CellPerEm(const FontSpec &spec)
 // The average character width that the asked-for face itself declares, in em units, where the
 // face that stands in for it declares another: Liberation Sans Bold says 1248 where Arial Bold
 // says 983, and the page's proportions follow Arial's figure.
-int DeclaredAverageWidth(const FontSpec &spec)
+int DeclaredAverageWidth(const FontSpec &fontSpec)
 {
-    if (spec.face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 && spec.weight == 700)
+    if (fontSpec.face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 && fontSpec.weight == 700)
         return 983;
     return 0;
 }
 
 } // namespace
 
-int EmPixels(const FontSpec &spec)
+int EmPixels(const FontSpec &fontSpec)
 {
-    if (spec.height < 0)
-        return -spec.height;
-    if (spec.height == 0)
+    if (fontSpec.height < 0)
+        return -fontSpec.height;
+    if (fontSpec.height == 0)
         return 0;
-    return int(std::lround(spec.height / CellPerEm(spec)));
+    return int(std::lround(fontSpec.height / CellPerEm(fontSpec)));
 }
 
-QFont MakeFont(const FontSpec &spec)
+QFont MakeFont(const FontSpec &fontSpec)
 {
-    QFont font = BaseFont(spec);
-    const int em = EmPixels(spec);
+    QFont font = BaseFont(fontSpec);
+    const int em = EmPixels(fontSpec);
     if (em > 0)
         font.setPixelSize(em);
     return font;
@@ -144,11 +144,11 @@ void PainterDevice::TextOut(int x, int y, const QString &text)
 
 void PainterDevice::applyPen()
 {
-    const PenSpec &spec = state().pen;
-    QPen pen(spec.color, spec.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    if (spec.style == PenSpec::Dash) {
+    const PenSpec &fontSpec = state().pen;
+    QPen pen(fontSpec.color, fontSpec.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    if (fontSpec.style == PenSpec::Dash) {
         // A dash of 18 pixels and a gap of 6, whatever the width.
-        const double unit = std::max(1, spec.width);
+        const double unit = std::max(1, fontSpec.width);
         pen.setDashPattern({18.0 / unit, 6.0 / unit});
         pen.setCapStyle(Qt::FlatCap);
     }

@@ -8,10 +8,10 @@ class QPainter;
 
 // The em in pixels of a font request: a cell height h gives MulDiv(em units, h, ascent +
 // descent) from the face's design metrics, a character height -h gives h.
-int EmPixels(const FontSpec &spec);
+int EmPixels(const FontSpec &fontSpec);
 // The font that paints a request: pixel-sized, fully hinted and without kerning, so that a
 // text's width is the sum of its whole glyph advances.
-QFont MakeFont(const FontSpec &spec);
+QFont MakeFont(const FontSpec &fontSpec);
 
 // Draws with a QPainter on any device: a widget, a printer, a preview, a PDF writer, an image.
 // The painter's state is given back as it was when the device goes.
