@@ -5,6 +5,7 @@
 #include "people/dialog_units.h"
 #include "people/name_box.h"
 #include "people/person_fields.h"
+#include "people/wizard_buttons.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -39,20 +40,7 @@ CWizidentite::CWizidentite(QWidget *parent)
     m_picker2->setObjectName(QStringLiteral("1005"));
     layout->addWidget(m_group2);
 
-    m_confirm = new QPushButton(QStringLiteral("Suivant"), this);
-    m_confirm->setObjectName(QStringLiteral("1"));
-    m_confirm->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("2"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_confirm);
-    buttons->addWidget(cancel);
-    layout->addStretch();
-    layout->addLayout(buttons);
-
-    connect(m_confirm, &QPushButton::clicked, this, &CWizidentite::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizidentite::reject);
+    m_confirm = AddWizardButtons(this, layout, QStringLiteral("Suivant"));
     connect(m_nameBox1, &NameBox::nameChosen, this,
             [this](int index) { OnNameChosen(m_nameBox1, m_picker1, index); });
     connect(m_nameBox2, &NameBox::nameChosen, this,

@@ -3,6 +3,7 @@
 #include "people/brand_images.h"
 #include "people/date_picker.h"
 #include "people/dialog_units.h"
+#include "people/wizard_buttons.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,20 +27,7 @@ CWizdepart::CWizdepart(QWidget *parent)
     layout->addSpacing(VerticalUnits(this, 8));
     layout->addLayout(field);
 
-    m_confirm = new QPushButton(QStringLiteral("Créer"), this);
-    m_confirm->setObjectName(QStringLiteral("1"));
-    m_confirm->setDefault(true);
-    auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
-    cancel->setObjectName(QStringLiteral("2"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(m_confirm);
-    buttons->addWidget(cancel);
-    layout->addStretch();
-    layout->addLayout(buttons);
-
-    connect(m_confirm, &QPushButton::clicked, this, &CWizdepart::accept);
-    connect(cancel, &QPushButton::clicked, this, &CWizdepart::reject);
+    m_confirm = AddWizardButtons(this, layout, QStringLiteral("Créer"));
     setMinimumWidth(HorizontalUnits(this, 198));
 }
 
