@@ -6,6 +6,8 @@ cd "$(dirname "$0")"
 
 scripts/install-deps.sh
 jobs=$(nproc)
+# Paths relative to the checkout let every clone share the compiler cache.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DONDARIS_WERROR=ON \
       -DONDARIS_BENCH=OFF
