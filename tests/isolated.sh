@@ -7,7 +7,7 @@ mkdir -p "$tmp/home" "$tmp/config" "$tmp/data" "$tmp/cache" "$tmp/runtime" "$tmp
 chmod 700 "$tmp/runtime"
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" \
        XDG_CACHE_HOME="$tmp/cache" XDG_RUNTIME_DIR="$tmp/runtime" \
-       QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}" LANG="${LANG:-fr_FR.UTF-8}"
+       QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
 unset DISPLAY WAYLAND_DISPLAY
 cd "$tmp/work" || exit 1
 "$@"

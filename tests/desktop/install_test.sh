@@ -3,6 +3,9 @@
 # the menu entry, the three study types, their icons and the program that opens them.
 # Usage: install_test.sh BUILD_DIR
 set -eu
+# One of the studies looked up has accents in its name: the tools spell it in UTF-8, which every
+# Debian offers as C.UTF-8 whatever the user's language.
+export LC_ALL=C.UTF-8
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 examples=$(cd "$here/../../examples" && pwd)

@@ -1,3 +1,4 @@
+#include "common/french_locale.h"
 #include "framework/file_messages.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
@@ -287,5 +288,5 @@ void StudyFilesTest::openAndSaveThroughFiles()
     QCOMPARE(written.readAll(), ValidFile(1));
 }
 
-QTEST_MAIN(StudyFilesTest)
+QTEST_MAIN_FRENCH(StudyFilesTest)
 #include "study_files_test.moc"

@@ -1,3 +1,4 @@
+#include "common/french_locale.h"
 #include "framework/file_messages.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
@@ -12,7 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
-#include <cstdlib>
+#include <charconv>
+#include <limits>
 
 using namespace study_bytes;
 
@@ -38,7 +40,8 @@ Run RunInfo(const QString &path, bool json)
     return run;
 }
 
-// Every number of the JSON text, read back by the C library rather than by Qt.
+// Every number of the JSON text, read back by the standard library rather than by Qt; from_chars,
+// unlike strtod, ignores the locale's decimal comma.
 QList<double> NumbersIn(const QByteArray &json, const QByteArray &key)
 {
     const qsizetype at = json.indexOf('"' + key + '"');
@@ -46,7 +49,12 @@ QList<double> NumbersIn(const QByteArray &json, const QByteArray &key)
     const qsizetype close = json.indexOf(']', open);
     QList<double> values;
     for (const QByteArray &item : json.mid(open + 1, close - open - 1).split(','))
-        values.append(std::strtod(item.trimmed().constData(), nullptr));
+    {
+        const QByteArray number = item.trimmed();
+        double value = std::numeric_limits<double>::quiet_NaN();
+        std::from_chars(number.constData(), number.constData() + number.size(), value);
+        values.append(value);
+    }
     return values;
 }
 
@@ -230,5 +238,5 @@ void StudyInfoTest::failures()
     }
 }
 
-QTEST_MAIN(StudyInfoTest)
+QTEST_MAIN_FRENCH(StudyInfoTest)
 #include "study_info_test.moc"

@@ -1,3 +1,4 @@
+#include "common/french_locale.h"
 #include "common/modal.h"
 #include "framework/doc_template.h"
 #include "studies/affinite_doc.h"
@@ -370,5 +371,5 @@ void WizardFlowTest::editStartDate()
     QCOMPARE(updates.size(), 1);
 }
 
-QTEST_MAIN(WizardFlowTest)
+QTEST_MAIN_FRENCH(WizardFlowTest)
 #include "wizard_flow_test.moc"
