@@ -1,3 +1,4 @@
+#include "common/exact.h"
 #include "core/affinity.h"
 
 #include <QTest>
@@ -9,6 +10,8 @@ class AffinityTest : public QObject
 private Q_SLOTS:
     void scores_data();
     void scores();
+    void exactAverage_data();
+    void exactAverage();
     void swappedPersons_data();
     void swappedPersons();
     void truncatedText_data();
@@ -56,6 +59,23 @@ void AffinityTest::scores()
     }
     for (const double v : values)
         QVERIFY(v >= 0.0 && v <= 100.0);
+}
+
+void AffinityTest::exactAverage_data()
+{
+    QTest::addColumn<qint32>("difference");
+    // For these differences, adding the three scores in another order rounds differently.
+    QTest::newRow("d = 10") << 10;
+    QTest::newRow("d = 15, every other order differs") << 15;
+    QTest::newRow("d = 19") << 19;
+}
+
+// The average adds the sentimental score to the intellectual one, then the physical one.
+void AffinityTest::exactAverage()
+{
+    QFETCH(qint32, difference);
+    const AffinityScores s = ComputeAffinityScores(719000, 719000 + difference);
+    QCOMPARE(Exact(s.average), Exact(((s.sentimental + s.intellectual) + s.physical) / 3));
 }
 
 void AffinityTest::swappedPersons_data()

@@ -126,6 +126,11 @@ void NamesFileTest::load_data()
                               << QStringList() << QString();
     QTest::newRow("count text") << magic + "abc\r\nA\r\n1\r\n1\r\n2000\r\n"
                                 << QStringList() << QString();
+    // The count line holds at most four characters: "0001" fills it, and its line end is read
+    // as the name, which shifts every field of the record by one line.
+    QTest::newRow("count line of four characters is split")
+        << magic + "0001\r\nA\r\n1\r\n1\r\n2000\r\n" << QStringList{QStringLiteral("|invalid")}
+        << QString();
     QTest::newRow("count with blanks and sign")
         << magic + " +1\r\nA\r\n1\r\n1\r\n2000\r\n"
         << QStringList{QStringLiteral("A|1/1/2000")} << QString();

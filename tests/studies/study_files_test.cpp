@@ -52,6 +52,8 @@ class StudyFilesTest : public QObject
 
 private Q_SLOTS:
     void exampleOf29Bytes();
+    void newStudyComment_data();
+    void newStudyComment();
     void commentLengths_data();
     void commentLengths();
     void acceptedLengthForms_data();
@@ -91,6 +93,26 @@ void StudyFilesTest::exampleOf29Bytes()
     QVERIFY(!read.IsModified());
 
     QCOMPARE(Write(read), expected);
+}
+
+void StudyFilesTest::newStudyComment_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray curve = "\x2B" "Aucun commentaire \xE0 propos de cette courbe.";
+    QTest::newRow("bio") << 0 << curve;
+    QTest::newRow("bi2") << 1 << curve;
+    QTest::newRow("aff") << 2 << QByteArray("\x2E" "Aucun commentaire \xE0 propos de cet histogramme.");
+}
+
+// A new study saved before any comment is written keeps its default comment, byte for byte.
+void StudyFilesTest::newStudyComment()
+{
+    QFETCH(int, kind);
+    QFETCH(QByteArray, bytes);
+    NamesList names;
+    const auto study = Make(kind, names);
+    QCOMPARE(Write(*study).left(bytes.size()), bytes);
 }
 
 void StudyFilesTest::commentLengths_data()
