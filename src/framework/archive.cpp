@@ -17,7 +17,10 @@ constexpr quint64 kLengthLimit64 = quint64(1) << 31;
 
 } // namespace
 
-CArchive::CArchive(QIODevice *device, Mode mode) : m_device(device), m_mode(mode) {}
+CArchive::CArchive(QIODevice *device, Mode mode, quint64 largestBlock)
+    : m_device(device), m_mode(mode), m_largestBlock(largestBlock)
+{
+}
 
 void CArchive::SetError(Error error)
 {
@@ -124,6 +127,12 @@ QString CArchive::ReadString()
     const auto size = static_cast<qint64>(wide ? 2 * length : length);
     if (!ensureLeft(size))
         return {};
+    // Whatever its form in the file, the text takes two bytes a character once read; a 32-bit
+    // build cannot hold every length that the file can announce.
+    if (!FitsContainer(length, sizeof(QChar), m_largestBlock)) {
+        SetError(Error::BadLength);
+        return {};
+    }
     QByteArray bytes(size, Qt::Uninitialized);
     if (!readRaw(bytes.data(), size))
         return {};

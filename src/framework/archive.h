@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/ole_date_time.h"
+#include "framework/container_size.h"
 
 #include <QString>
 
@@ -21,7 +22,9 @@ public:
         Device     // the device refused to read or write
     };
 
-    CArchive(QIODevice *device, Mode mode);
+    // `largestBlock` is the most bytes that a text read may take in memory: this platform's
+    // containers' by default.
+    CArchive(QIODevice *device, Mode mode, quint64 largestBlock = kLargestBlock);
 
     bool IsLoading() const { return m_mode == load; }
     bool IsStoring() const { return m_mode == store; }
@@ -33,6 +36,7 @@ public:
     qint32 ReadInt32();
     double ReadDouble();
     // Any length form, and the 16-bit-character form; 16-bit texts keep all their characters.
+    // A text longer than what is left, or than a container can hold, is refused unallocated.
     QString ReadString();
     COleDateTime ReadDate();
 
@@ -55,5 +59,6 @@ private:
 
     QIODevice *m_device;
     Mode m_mode;
+    quint64 m_largestBlock;
     Error m_error = Error::None;
 };

@@ -1,5 +1,6 @@
 #include "people/names_file.h"
 
+#include "framework/container_size.h"
 #include "framework/cp1252.h"
 
 #include <QDir>
@@ -21,7 +22,9 @@ constexpr qsizetype kCountLimit = 4;
 constexpr qsizetype kDayLimit = 3;
 constexpr qsizetype kMonthLimit = 3;
 constexpr qsizetype kYearLimit = 5;
-constexpr qsizetype kWholeLine = -1;
+// A name is read whole, as long as it is, short of what a container holds once decoded: on a
+// 32-bit build a longer line is split like the other fields.
+constexpr qsizetype kNameLimit = static_cast<qsizetype>(kLargestBlock / sizeof(QChar));
 
 // Reads the file as text: CR LF is one line end, like a lone LF. Qt's text mode cannot stop
 // after a given number of characters, so the bounded reads are ours.
@@ -30,13 +33,13 @@ class FieldReader
 public:
     explicit FieldReader(QIODevice &device) : m_device(device) {}
 
-    // Up to `limit` characters (or the whole line for kWholeLine), stopping after a line end,
-    // which stays in the result as '\n'. Nothing at the end of the file.
+    // Up to `limit` characters, stopping after a line end, which stays in the result as '\n'.
+    // Nothing at the end of the file.
     std::optional<QByteArray> Read(qsizetype limit)
     {
         QByteArray field;
         char c = 0;
-        while ((limit == kWholeLine || field.size() < limit) && m_device.getChar(&c)) {
+        while (field.size() < limit && m_device.getChar(&c)) {
             if (c == '\r') {
                 char next = 0;
                 if (m_device.peek(&next, 1) == 1 && next == '\n') {
@@ -126,7 +129,7 @@ ReadResult Read(QIODevice &device, NamesList &list)
     // read and the rest is left alone.
     const int announced = std::min(LeadingInteger(*countLine), NamesList::kCapacity);
     for (int k = 0; k < announced; ++k) {
-        std::optional<QByteArray> name = in.Read(kWholeLine);
+        std::optional<QByteArray> name = in.Read(kNameLimit);
         const std::optional<QByteArray> day = name ? in.Read(kDayLimit) : std::nullopt;
         const std::optional<QByteArray> month = day ? in.Read(kMonthLimit) : std::nullopt;
         const std::optional<QByteArray> year = month ? in.Read(kYearLimit) : std::nullopt;

@@ -1,5 +1,6 @@
 #include "people/names_list.h"
 
+#include "framework/container_size.h"
 #include "framework/message_box.h"
 #include "people/names_file.h"
 
@@ -27,7 +28,7 @@ bool KeepBackup(const QString &path)
     QFile original(path);
     if (!original.exists())
         return true;
-    if (!original.open(QIODevice::ReadOnly))
+    if (!original.open(QIODevice::ReadOnly) || !FitsContainer(quint64(original.size()), 1))
         return false;
     const QByteArray bytes = original.readAll();
     if (original.error() != QFileDevice::NoError)

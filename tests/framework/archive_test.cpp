@@ -2,7 +2,9 @@
 
 #include <QBuffer>
 #include <QTest>
+#include <algorithm>
 #include <functional>
+#include <limits>
 
 namespace {
 
@@ -40,6 +42,33 @@ Study ReadStudy(CArchive &archive)
     return study;
 }
 
+// A file of `size` bytes that begins with `head` and holds zeros after it, none of them in
+// memory: a file as large as a 32-bit build may meet.
+class LargeFile : public QIODevice
+{
+public:
+    LargeFile(const QByteArray &head, qint64 size) : m_head(head), m_size(size)
+    {
+        open(QIODevice::ReadOnly);
+    }
+    qint64 size() const override { return m_size; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        const qint64 n = std::min(maxSize, m_size - m_at);
+        for (qint64 i = 0; i < n; ++i, ++m_at)
+            data[i] = m_at < m_head.size() ? m_head[m_at] : '\0';
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_head;
+    qint64 m_size;
+    qint64 m_at = 0;
+};
+
 const QByteArray kExample = Hex("03616263 00 00000000 00000000800AD940 00000000 00000000E0AAE240");
 
 } // namespace
@@ -59,6 +88,8 @@ private Q_SLOTS:
     void readTexts();
     void readErrors_data();
     void readErrors();
+    void lengthsBeyondA32BitBuild_data();
+    void lengthsBeyondA32BitBuild();
     void everyTruncationEndsEarly_data();
     void everyTruncationEndsEarly();
     void errorsAreSticky();
@@ -221,6 +252,33 @@ void ArchiveTest::readErrors()
     CArchive archive(&buffer, CArchive::load);
     QCOMPARE(archive.ReadString(), QString());
     QCOMPARE(archive.error(), error);
+}
+
+void ArchiveTest::lengthsBeyondA32BitBuild_data()
+{
+    QTest::addColumn<QByteArray>("prefix");
+
+    // A 32-bit build holds at most 2^31 - 1 bytes in a container, less its header: 2^30 - 32
+    // characters of two bytes.
+    QTest::newRow("2^31 one-byte characters") << Hex("FF FFFF 00000080");
+    QTest::newRow("2^30 - 32 one-byte characters") << Hex("FF FFFF E0FFFF3F");
+    QTest::newRow("2^30 16-bit characters") << Hex("FF FEFF FF FFFF 00000040");
+    QTest::newRow("64-bit length, 2^31 - 1 characters")
+        << Hex("FF FFFF FFFFFFFF FFFFFF7F00000000");
+}
+
+// The file really is that long, so only the size of the container can refuse the length; the
+// text is refused before a byte of it is read.
+void ArchiveTest::lengthsBeyondA32BitBuild()
+{
+    QFETCH(QByteArray, prefix);
+
+    LargeFile file(prefix, qint64(5) << 30);
+    const quint64 largestBlock32 = quint64(std::numeric_limits<qint32>::max()) - 64;
+    CArchive archive(&file, CArchive::load, largestBlock32);
+    QCOMPARE(archive.ReadString(), QString());
+    QCOMPARE(archive.error(), CArchive::Error::BadLength);
+    QCOMPARE(file.pos(), prefix.size());
 }
 
 void ArchiveTest::everyTruncationEndsEarly_data()
