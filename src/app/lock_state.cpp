@@ -2,12 +2,12 @@
 
 #include <QGuiApplication>
 
-#if QT_CONFIG(xcb)
+// Only a build with X11 whose Qt can run on X11 reads the keys; any other leaves them all off.
+#if defined(ONDARIS_X11) && QT_CONFIG(xcb)
+
 #include <QtGui/qguiapplication_platform.h>
 #include <X11/XKBlib.h>
-#endif
 
-#if QT_CONFIG(xcb)
 namespace {
 
 bool IndicatorOn(Display *display, const char *name)
@@ -20,12 +20,10 @@ bool IndicatorOn(Display *display, const char *name)
 }
 
 } // namespace
-#endif
 
 LockState ReadLockState()
 {
     LockState state;
-#if QT_CONFIG(xcb)
     const auto *x11 =
         qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     Display *display = x11 ? x11->display() : nullptr;
@@ -34,6 +32,14 @@ LockState ReadLockState()
     state.caps = IndicatorOn(display, "Caps Lock");
     state.num = IndicatorOn(display, "Num Lock");
     state.scroll = IndicatorOn(display, "Scroll Lock");
-#endif
     return state;
 }
+
+#else
+
+LockState ReadLockState()
+{
+    return {};
+}
+
+#endif

@@ -28,11 +28,22 @@ void KeepOnlySeriousMessages(QtMsgType type, const QMessageLogContext &, const Q
         std::fputs((message + u'\n').toLocal8Bit().constData(), stderr);
 }
 
-bool HasDisplay()
+// X11 and Wayland are reached through a display that the environment names; Qt's platforms
+// elsewhere (Windows, macOS, offscreen) need none. Without QT_QPA_PLATFORM, Qt picks one of the
+// first two on Linux and the other systems like it.
+bool DisplayMissing()
 {
-    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    const bool defaultNeedsDisplay = true;
+#else
+    const bool defaultNeedsDisplay = false;
+#endif
+    const bool needsDisplay = platform.isEmpty() ? defaultNeedsDisplay
+                                                 : platform.startsWith("xcb") ||
+                                                       platform.startsWith("wayland");
+    return needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
+           qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
 int PrintStudy(const CommandLine &line, QTextStream &err)
@@ -83,14 +94,14 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &line)
         std::fputs((line.message + u'\n').toLocal8Bit().constData(), stderr);
         return CommandLine::kUsageError;
     case CommandLine::Mode::Run:
-        if (HasDisplay())
+        if (!DisplayMissing())
             return std::nullopt;
         std::fputs("Ondaris a besoin d'un affichage graphique : aucun écran n'est disponible "
                    "(DISPLAY et WAYLAND_DISPLAY sont vides).\n",
                    stderr);
         return 1;
     default:
-        if (!HasDisplay())
+        if (DisplayMissing())
             qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(KeepOnlySeriousMessages);
         return std::nullopt;

@@ -20,6 +20,8 @@ private Q_SLOTS:
     void wrongLines();
     void programExitCodes_data();
     void programExitCodes();
+    void refusedWithoutDisplay_data();
+    void refusedWithoutDisplay();
 };
 
 void CommandLineTest::initTestCase()
@@ -154,6 +156,36 @@ void CommandLineTest::programExitCodes()
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
     // No tool of the command line writes the names list.
     QVERIFY(!QFile::exists(QStringLiteral("Ondaris.dat")));
+}
+
+void CommandLineTest::refusedWithoutDisplay_data()
+{
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("X11 asked for") << QStringLiteral("xcb");
+    QTest::newRow("Wayland first") << QStringLiteral("wayland;xcb");
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    QTest::newRow("the system's own") << QString();
+#endif
+}
+
+// Where X11 or Wayland is the platform, a start without a display says so in French and ends.
+void CommandLineTest::refusedWithoutDisplay()
+{
+    QFETCH(QString, platform);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    if (!platform.isEmpty())
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ONDARIS_PROGRAM), {});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
+             QStringLiteral("Ondaris a besoin d'un affichage graphique : aucun écran n'est "
+                            "disponible (DISPLAY et WAYLAND_DISPLAY sont vides).\n"));
 }
 
 QTEST_MAIN(CommandLineTest)
