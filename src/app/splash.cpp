@@ -3,6 +3,7 @@
 #include "app/app_settings.h"
 #include "people/brand_images.h"
 
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
@@ -17,6 +18,17 @@ CSplash::CSplash(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::Frame
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(logo);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+int CSplash::Run()
+{
+    setModal(true);
+    QEventLoop loop;
+    connect(this, &QDialog::finished, &loop, &QEventLoop::quit);
+    show();
+    if (isVisible())
+        loop.exec(QEventLoop::DialogExec);
+    return result();
 }
 
 void CSplash::showEvent(QShowEvent *event)
@@ -50,7 +62,7 @@ void CSplash::RunIfDue(QWidget *parent)
     const int mode = ReadInt(kSplash, kSplashDefault);
     if (mode == 1 || mode == 2) {
         CSplash splash(parent);
-        splash.exec();
+        splash.Run();
     }
     if (mode != 2)
         WriteInt(kSplash, 0);
