@@ -1,38 +1,39 @@
-# Installation onto a freedesktop desktop (program, menu entry, study file types, icons) and the
-# Debian package that CPack builds from the same rules. Installing is what registers the study
-# types with the desktop; the program itself never writes any registration.
+# Installation onto a freedesktop desktop (program, menu entry, study file types, icons, manual
+# page, software centre data). Installing is what registers the study types with the desktop;
+# the program itself never writes any registration. The Debian package is made from the same
+# rules (DebianPackage.cmake).
 include(GNUInstallDirs)
 
 install(TARGETS ondaris RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/ondaris.desktop
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/fr.velmora.ondaris.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/ondaris.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/fr.velmora.ondaris.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 add_subdirectory(${PROJECT_SOURCE_DIR}/resources/icons ${PROJECT_BINARY_DIR}/icons)
 
-set(ONDARIS_MAINTAINER "Équipe Ondaris <ondaris@example.org>"
-    CACHE STRING "Maintainer named in the Debian package")
+# Manual pages and changelogs are installed compressed, as Debian has them: gzip -9, without the
+# file name and date that would make two builds of the same text differ.
+find_program(ONDARIS_GZIP gzip REQUIRED)
+set(ondaris_gzipped)
+function(ondaris_install_gzipped source name destination)
+  set(copy ${PROJECT_BINARY_DIR}/gzipped/${name})
+  add_custom_command(OUTPUT ${copy}.gz
+                     COMMAND ${CMAKE_COMMAND} -E copy ${source} ${copy}
+                     COMMAND ${ONDARIS_GZIP} -9nf ${copy}
+                     DEPENDS ${source}
+                     VERBATIM)
+  install(FILES ${copy}.gz DESTINATION ${destination})
+  set(ondaris_gzipped ${ondaris_gzipped} ${copy}.gz PARENT_SCOPE)
+endfunction()
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME ondaris)
-set(CPACK_PACKAGE_VENDOR Velmora)
-set(CPACK_PACKAGE_CONTACT "${ONDARIS_MAINTAINER}")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calcul et impression de biorythmes")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Ondaris calcule les trois cycles des biorythmes (physique, sentimental et
-intellectuel) d'une ou de deux personnes et présente chaque étude sur une page
-prête à imprimer : Biorythme (.bio), Compatibilité (.bi2) et Affinité (.aff).")
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION misc)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The Qt libraries come from dpkg-shlibdeps; these are what the program loads or asks for by name:
-# the SVG icon plugins, the platform plugins, the fonts its pages are measured in and Qt's French
-# texts.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6svg6, qt6-qpa-plugins, fonts-liberation2, qt6-translations-l10n")
-# Their triggers refresh the menu and the icon cache when the package is installed; the MIME
-# database's trigger comes with shared-mime-info, which Qt already needs.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "desktop-file-utils, hicolor-icon-theme")
-include(CPack)
+ondaris_install_gzipped(${PROJECT_SOURCE_DIR}/resources/man/ondaris.1 ondaris.1
+                        ${CMAKE_INSTALL_MANDIR}/man1)
+# The package is native (Ondaris is packaged by its own team), so its one changelog is
+# changelog.gz; the copyright file is in Debian's machine-readable format.
+set(ONDARIS_DOCDIR ${CMAKE_INSTALL_DATADIR}/doc/ondaris)
+ondaris_install_gzipped(${PROJECT_SOURCE_DIR}/resources/debian/changelog changelog
+                        ${ONDARIS_DOCDIR})
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${ONDARIS_DOCDIR})
+add_custom_target(ondaris_gzipped ALL DEPENDS ${ondaris_gzipped})

@@ -13,6 +13,7 @@ packages=(
   poppler-utils desktop-file-utils shared-mime-info xdg-utils dpkg-dev file
   libfile-mimeinfo-perl libglib2.0-bin
   xdotool imagemagick
+  lintian appstream man-db
 )
 
 missing=()

@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
         return *answered;
     QApplication qtApp(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("ondaris"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmora.ondaris"));
     start_up::InstallTranslations(qtApp);
     if (line.mode != CommandLine::Mode::Run)
         return start_up::RunTool(line);

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Installs Ondaris into a temporary prefix and checks what a freedesktop desktop finds there:
-# the menu entry, the three study types, their icons and the program that opens them.
+# the menu entry, the three study types, their icons and the program that opens them, the
+# manual page and what software centres read.
 # Usage: install_test.sh BUILD_DIR
 set -eu
 # One of the studies looked up has accents in its name: the tools spell it in UTF-8, which every
@@ -23,8 +24,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 # The program and the menu entry.
 [ -x "$prefix/bin/ondaris" ] || fail "bin/ondaris missing"
-desktop=$prefix/share/applications/ondaris.desktop
-desktop-file-validate "$desktop" || fail "ondaris.desktop does not validate"
+desktop_id=fr.velmora.ondaris.desktop
+desktop=$prefix/share/applications/$desktop_id
+desktop-file-validate "$desktop" || fail "$desktop_id does not validate"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = "ondaris %F" ] || fail "Exec is '$(entry Exec)'"
 [ -n "$(entry 'Name\[fr\]')$(entry Name)" ] || fail "no Name"
@@ -76,12 +78,59 @@ for example in "$examples"/*.bio "$examples"/*.bi2 "$examples"/*.aff; do
 done
 
 for type in $types; do
-    [ "$(look xdg-mime query default "$type")" = ondaris.desktop ] ||
-        fail "$type does not open with ondaris.desktop"
+    [ "$(look xdg-mime query default "$type")" = "$desktop_id" ] ||
+        fail "$type does not open with $desktop_id"
     icon=$(echo "$type" | tr / -)
     [ -f "$icons/scalable/mimetypes/$icon.svg" ] || fail "no icon named after $type"
 done
 grep -q 'Étude Biorythme' "$prefix/share/mime/application/x-ondaris-biorythme.xml" ||
     fail "the Biorythme type has no French comment"
+
+# The manual page: found by name, rendered without a complaint from groff, accents intact, and
+# an entry for every option that the program's own help lists.
+page=$prefix/share/man/man1/ondaris.1.gz
+gzip -t "$page" || fail "no compressed manual page"
+if command -v man >/dev/null && command -v lexgrog >/dev/null; then
+    [ "$(MANPATH="$prefix/share/man" man -w ondaris)" = "$page" ] ||
+        fail "man ondaris does not find $page"
+    LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>"$tmp/groff.log" >/dev/null ||
+        fail "the manual page does not render"
+    [ ! -s "$tmp/groff.log" ] || fail "groff warns about the manual page: $(cat "$tmp/groff.log")"
+    lexgrog "$page" | grep -q ': "ondaris - ' || fail "no whatis entry: $(lexgrog "$page")"
+    LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$page" >"$tmp/man.txt" 2>/dev/null
+    grep -q "Écrit la page de l'étude dans le fichier" "$tmp/man.txt" ||
+        fail "the manual page lost its French text"
+    for section in SYNOPSIS OPTIONS "CODE DE RETOUR" FICHIERS EXEMPLES; do
+        grep -qx "$section" "$tmp/man.txt" || fail "the manual page has no $section"
+    done
+    options=$("$prefix/bin/ondaris" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
+    [ -n "$options" ] || fail "ondaris --help lists no option"
+    for option in $options; do
+        grep -Eq "^ {7}(-[a-z], )?$option( |\$)" "$tmp/man.txt" ||
+            fail "the manual page has no entry for $option"
+        sed -n '/^EXEMPLES$/,/^[A-Z]/p' "$tmp/man.txt" | grep -Eq "^ +ondaris .*$option" ||
+            fail "the manual page has no example of $option"
+    done
+else
+    echo "SKIP: man-db is not installed (scripts/install-deps.sh installs it): manual page not rendered"
+fi
+
+# What software centres read: the metainfo, named after the desktop entry that it launches.
+metainfo=$prefix/share/metainfo/${desktop_id%.desktop}.metainfo.xml
+[ -f "$metainfo" ] || fail "no metainfo for $desktop_id"
+grep -q "<launchable type=\"desktop-id\">$desktop_id</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch $desktop_id"
+version=$("$prefix/bin/ondaris" --version | sed -n 's/^Ondaris //p')
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
+if command -v appstreamcli >/dev/null; then
+    appstreamcli validate --no-net "$metainfo" >"$tmp/appstream.log" 2>&1 ||
+        fail "the metainfo does not validate: $(cat "$tmp/appstream.log")"
+    mkdir -p "$tmp/tree/usr"
+    ln -s "$prefix/share" "$tmp/tree/usr/share"
+    appstreamcli validate-tree --no-net "$tmp/tree" >"$tmp/appstream.log" 2>&1 ||
+        fail "the installed tree does not validate: $(cat "$tmp/appstream.log")"
+else
+    echo "SKIP: appstreamcli is not installed (scripts/install-deps.sh installs it): metainfo not validated"
+fi
 
 exit $status

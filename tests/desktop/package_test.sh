@@ -18,7 +18,11 @@ deb=$1
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = ondaris ] || fail "package name is '$(field Package)'"
 [ "$(field Architecture)" = "$(dpkg --print-architecture)" ] || fail "wrong architecture"
-[ -n "$(field Maintainer)" ] || fail "no maintainer"
+case $(field Maintainer) in
+*'<'*@*.*'>') ;;
+*) fail "maintainer '$(field Maintainer)' has no address" ;;
+esac
+field Maintainer | grep -Eq '@(example\.(org|com|net)|localhost)>' && fail "placeholder maintainer"
 field Description | grep -q 'biorythmes' || fail "no French description"
 field Description | grep -q 'Compatibilité' || fail "description lost its accents"
 # Each needed package once, as a package name of its own (not a prefix of another).
@@ -31,15 +35,18 @@ dpkg-deb -I "$deb" | grep -q 'postinst\|prerm\|postrm' && fail "maintainer scrip
 
 dpkg-deb -c "$deb" >"$tmp/contents"
 files=$(awk '$1 !~ /^d/ { print $6 }' "$tmp/contents")
-for wanted in ./usr/bin/ondaris ./usr/share/applications/ondaris.desktop \
+for wanted in ./usr/bin/ondaris ./usr/share/applications/fr.velmora.ondaris.desktop \
               ./usr/share/mime/packages/ondaris.xml \
+              ./usr/share/metainfo/fr.velmora.ondaris.metainfo.xml \
+              ./usr/share/man/man1/ondaris.1.gz \
+              ./usr/share/doc/ondaris/copyright ./usr/share/doc/ondaris/changelog.gz \
               ./usr/share/icons/hicolor/scalable/apps/ondaris.svg \
               ./usr/share/icons/hicolor/48x48/apps/ondaris.png \
               ./usr/share/icons/hicolor/256x256/mimetypes/application-x-ondaris-affinite.png; do
     echo "$files" | grep -qx "$wanted" || fail "$wanted is not in the package"
 done
 echo "$files" | grep -v '^\./usr/' && fail "files outside /usr"
-[ "$(echo "$files" | wc -l)" -eq 39 ] || fail "expected 39 files, found $(echo "$files" | wc -l)"
+[ "$(echo "$files" | wc -l)" -eq 43 ] || fail "expected 43 files, found $(echo "$files" | wc -l)"
 awk '$2 != "root/root" { bad = 1 } END { exit bad }' "$tmp/contents" || fail "files not owned by root"
 grep -q '^-rwxr-xr-x .* \./usr/bin/ondaris$' "$tmp/contents" || fail "ondaris is not executable"
 
@@ -47,6 +54,20 @@ grep -q '^-rwxr-xr-x .* \./usr/bin/ondaris$' "$tmp/contents" || fail "ondaris is
 if apt-get install --simulate --no-install-recommends "$deb" >"$tmp/apt.log" 2>&1; then :; else
     cat "$tmp/apt.log" >&2
     fail "apt cannot satisfy the dependencies"
+fi
+
+# The changelog speaks of the version that the package carries.
+dpkg-deb -x "$deb" "$tmp/root"
+logged=$(gzip -dc "$tmp/root/usr/share/doc/ondaris/changelog.gz" | dpkg-parsechangelog -l - -S Version)
+[ "$logged" = "$(field Version)" ] ||
+    fail "the changelog's last entry is $logged, the package is $(field Version)"
+
+# Debian's own checker: no error and no warning (informational tags are allowed).
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$tmp/lintian.log" 2>&1 ||
+        fail "lintian: $(grep -v '^I: ' "$tmp/lintian.log")"
+else
+    echo "SKIP: lintian is not installed (scripts/install-deps.sh installs it): package not checked"
 fi
 
 exit $status
