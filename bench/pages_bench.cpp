@@ -15,6 +15,10 @@
 
 // Each page drawn onto a 1000 by 2200 image, as the screen draws it, beside a baseline measured
 // in the same run: about as many texts and lines drawn straight with QPainter.
+// The comment's cost: a page with one line of 100,000 characters (text pasted without line
+// breaks) against the same page with the example's short comment, drawn as a 1000 by 750 window
+// repaints it at the page's top and at its end, and the first drawing of a comment, as the
+// window's opening or an export pays it.
 class PagesBench : public QObject
 {
     Q_OBJECT
@@ -24,6 +28,8 @@ private Q_SLOTS:
     void biorythme();
     void compatibilite();
     void affinite();
+    void comment_data();
+    void comment();
     void baseline();
 
 private:
@@ -45,6 +51,17 @@ void PagesBench::initTestCase()
     QCOMPARE(m_compat->ReadFile(QFINDTESTDATA("../examples/exemple.bi2")), QString());
     QCOMPARE(m_aff->ReadFile(QFINDTESTDATA("../examples/exemple.aff")), QString());
 }
+
+namespace {
+
+QString LongComment()
+{
+    const QString words = QStringLiteral("Une ligne collée sans retour, longue de cent mille "
+                                         "caractères, que la page coupe aux mots. ");
+    return words.repeated(100'000 / words.size() + 1).left(100'000);
+}
+
+} // namespace
 
 template <typename Draw> void PagesBench::Measure(Draw draw)
 {
@@ -71,6 +88,65 @@ void PagesBench::affinite()
 {
     Measure(
         [this](DrawDevice &dc, int h) { DrawAffinitePage(dc, *m_aff, h, kScreenBarCorrection); });
+}
+
+void PagesBench::comment_data()
+{
+    QTest::addColumn<QString>("study");
+    QTest::addColumn<bool>("longComment");
+    QTest::addColumn<QString>("drawing");
+    for (const char *study : {"exemple.bio", "exemple.aff"}) {
+        for (const char *drawing : {"window at the top", "window at the end", "first drawing"}) {
+            for (const bool longComment : {false, true}) {
+                QTest::addRow("%s, %s, %s", study, longComment ? "100000 characters" : "short",
+                              drawing)
+                    << QString::fromLatin1(study) << longComment << QString::fromLatin1(drawing);
+            }
+        }
+    }
+}
+
+void PagesBench::comment()
+{
+    QFETCH(QString, study);
+    QFETCH(bool, longComment);
+    QFETCH(QString, drawing);
+    const QString path = QFINDTESTDATA(QStringLiteral("../examples/") + study);
+    COndarisDoc biorythme(m_names);
+    COndarisDoc3 affinite(m_names);
+    const bool isBiorythme = study.endsWith(QLatin1String(".bio"));
+    QString &comment = isBiorythme ? biorythme.comment : affinite.comment;
+    QCOMPARE(isBiorythme ? biorythme.ReadFile(path) : affinite.ReadFile(path), QString());
+    if (longComment)
+        comment = LongComment();
+    const QString written = comment;
+    const auto draw = [&](QImage &image, int scroll) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.translate(0, -scroll);
+        PainterDevice dc(painter, false, 1000);
+        const int h = PageFontHeight(dc);
+        return isBiorythme ? DrawBiorythmePage(dc, biorythme, h, false)
+                           : DrawAffinitePage(dc, affinite, h, kScreenBarCorrection);
+    };
+
+    if (drawing == QLatin1String("first drawing")) {
+        // A comment that no drawing has met yet at each round.
+        int round = 0;
+        QBENCHMARK
+        {
+            comment = written + QString::number(++round);
+            draw(m_image, 0);
+        }
+        return;
+    }
+    QImage window(1000, 750, QImage::Format_RGB32);
+    const int end = std::max(0, draw(window, 0).height() - window.height());
+    const int scroll = drawing == QLatin1String("window at the end") ? end : 0;
+    QBENCHMARK
+    {
+        draw(window, scroll);
+    }
 }
 
 void PagesBench::baseline()

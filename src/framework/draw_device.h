@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 
 // A font asked for as the pages ask for it: a positive height is the cell height (ascent plus
@@ -80,6 +81,9 @@ public:
     // Of the selected font.
     virtual TextMetrics GetTextMetrics() const = 0;
     virtual int TextWidth(const QString &text) const = 0;
+
+    // Whether any of the rectangle would show: a page may skip what falls outside.
+    virtual bool RectVisible(const QRect &rect) const = 0;
 
     // The text's top-left corner at (x, y), in the text colour, on the opaque background.
     virtual void TextOut(int x, int y, const QString &text) = 0;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QRawFont>
+#include <QRegion>
 #include <algorithm>
 #include <cmath>
 
@@ -101,17 +102,23 @@ int PainterDevice::HorizontalResolution() const
 
 const QFont &PainterDevice::currentFont() const
 {
-    if (!m_fontReady || !(m_fontSpec == state().font)) {
+    if (!m_metrics || !(m_fontSpec == state().font)) {
         m_fontSpec = state().font;
         m_font = MakeFont(m_fontSpec);
-        m_fontReady = true;
+        m_metrics.emplace(m_font, m_painter.device());
     }
     return m_font;
 }
 
+const QFontMetrics &PainterDevice::metrics() const
+{
+    currentFont();
+    return *m_metrics;
+}
+
 TextMetrics PainterDevice::GetTextMetrics() const
 {
-    const QFontMetrics fm(currentFont(), m_painter.device());
+    const QFontMetrics &fm = metrics();
     TextMetrics tm;
     tm.ascent = fm.ascent();
     tm.descent = fm.descent();
@@ -127,13 +134,27 @@ TextMetrics PainterDevice::GetTextMetrics() const
 
 int PainterDevice::TextWidth(const QString &text) const
 {
-    return QFontMetrics(currentFont(), m_painter.device()).horizontalAdvance(text);
+    return metrics().horizontalAdvance(text);
+}
+
+bool PainterDevice::RectVisible(const QRect &rect) const
+{
+    const QPaintDevice *device = m_painter.device();
+    if (!device || device->width() <= 0 || device->height() <= 0)
+        return true;
+    // The device's surface seen through the painter's transformation (a scrolled view's offset),
+    // narrowed by the clip when there is one.
+    QRegion visible =
+        m_painter.transform().inverted().map(QRegion(0, 0, device->width(), device->height()));
+    if (m_painter.hasClipping())
+        visible &= m_painter.clipRegion();
+    return visible.intersects(rect);
 }
 
 void PainterDevice::TextOut(int x, int y, const QString &text)
 {
     const QFont &font = currentFont();
-    const QFontMetrics fm(font, m_painter.device());
+    const QFontMetrics &fm = metrics();
     // The opaque background covers the text's cell exactly; Qt's own would follow the
     // fractional ascent and spill one pixel above the corner.
     m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::white);

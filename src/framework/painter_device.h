@@ -3,6 +3,8 @@
 #include "framework/draw_device.h"
 
 #include <QFont>
+#include <QFontMetrics>
+#include <optional>
 
 class QPainter;
 
@@ -28,6 +30,7 @@ public:
 
     TextMetrics GetTextMetrics() const override;
     int TextWidth(const QString &text) const override;
+    bool RectVisible(const QRect &rect) const override;
 
     void TextOut(int x, int y, const QString &text) override;
     void Rectangle(int left, int top, int right, int bottom) override;
@@ -36,13 +39,15 @@ public:
 
 private:
     const QFont &currentFont() const;
+    const QFontMetrics &metrics() const;
     void applyPen();
 
     QPainter &m_painter;
     bool m_printing;
     int m_horizontalResolution;
-    // The font of the last request, so that a page's many texts share one lookup.
+    // The font of the last request and its metrics on the device, so that a page's many texts
+    // share one lookup.
     mutable FontSpec m_fontSpec;
     mutable QFont m_font;
-    mutable bool m_fontReady = false;
+    mutable std::optional<QFontMetrics> m_metrics;
 };

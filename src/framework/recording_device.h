@@ -39,6 +39,8 @@ public:
 
     TextMetrics GetTextMetrics() const override;
     int TextWidth(const QString &text) const override;
+    // Everything is recorded, so everything shows.
+    bool RectVisible(const QRect &) const override { return true; }
 
     void TextOut(int x, int y, const QString &text) override;
     void Rectangle(int left, int top, int right, int bottom) override;

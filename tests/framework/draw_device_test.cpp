@@ -242,6 +242,36 @@ private Q_SLOTS:
         QCOMPARE(dc.state().textColor, QColor(0, 0, 0));
     }
 
+    // What shows of a page: the device's surface, through the painter's offset (a view scrolled
+    // 500 down shows 500 to 599 of a 100 high viewport), narrowed by a clip.
+    void rectVisible_data()
+    {
+        QTest::addColumn<bool>("clipped");
+        QTest::addColumn<QRect>("rect");
+        QTest::addColumn<bool>("visible");
+        QTest::newRow("above") << false << QRect(10, 480, 50, 20) << false;
+        QTest::newRow("overlapping the top") << false << QRect(10, 490, 50, 20) << true;
+        QTest::newRow("inside") << false << QRect(10, 550, 50, 20) << true;
+        QTest::newRow("below") << false << QRect(10, 600, 50, 20) << false;
+        QTest::newRow("right of the surface") << false << QRect(100, 550, 50, 20) << false;
+        QTest::newRow("outside the clip") << true << QRect(10, 550, 50, 20) << false;
+        QTest::newRow("inside the clip") << true << QRect(10, 580, 50, 20) << true;
+    }
+
+    void rectVisible()
+    {
+        QFETCH(bool, clipped);
+        QFETCH(QRect, rect);
+        QFETCH(bool, visible);
+        QImage image = WhiteImage(100, 100);
+        QPainter painter(&image);
+        painter.translate(0, -500);
+        if (clipped)
+            painter.setClipRect(0, 575, 100, 25);
+        PainterDevice dc(painter, false);
+        QCOMPARE(dc.RectVisible(rect), visible);
+    }
+
     void painterGivenBack()
     {
         QImage image = WhiteImage(10, 10);
