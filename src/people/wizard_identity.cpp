@@ -96,9 +96,10 @@ void CWizidentite::TakeFields()
 
 void CWizidentite::Register(const QString &name, const COleDateTime &birthDate)
 {
-    // A full list takes no one, not even a new birth date for a registered name.
-    if (m_names.IsFull() || name.isEmpty())
+    if (name.isEmpty())
         return;
+    // A new birth date for a registered person needs no room, as in the names dialog; a full
+    // list takes no new person, who stays the study's all the same.
     const int found = m_names.FindByName(name);
     if (found >= 0)
         m_names.records[static_cast<size_t>(found)].birthDate = birthDate;
