@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -19,6 +20,17 @@ Calendrier::Calendrier(QWidget *parent) : QDialog(parent)
     auto *layout = new QVBoxLayout(this);
     QLabel *banner = CreateBanner(this);
     layout->addWidget(banner, 0, Qt::AlignLeft);
+    // The template's small black frame at (54, 12) over a banner that it places at (7, 7).
+    auto *blackFrame = new QFrame(banner);
+    blackFrame->setObjectName(QStringLiteral("blackFrame"));
+    blackFrame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    blackFrame->setLineWidth(1);
+    QPalette black = blackFrame->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    blackFrame->setPalette(black);
+    blackFrame->setGeometry(
+        QRect(QPoint(HorizontalUnits(this, 54 - 7), VerticalUnits(this, 12 - 7)),
+              DialogUnits(this, 20, 20)));
 
     auto *calendar = new QCalendarWidget(this);
     calendar->setObjectName(QStringLiteral("1001"));

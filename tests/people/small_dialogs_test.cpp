@@ -6,6 +6,8 @@
 #include "people/user_input.h"
 
 #include <QCalendarWidget>
+#include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -108,7 +110,18 @@ void SmallDialogsTest::calendarOpensAtThisMonth()
         auto *calendar = dialog.findChild<QCalendarWidget *>(QStringLiteral("1001"));
         QCOMPARE(calendar->monthShown(), QDate::currentDate().month());
         QCOMPARE(calendar->yearShown(), QDate::currentDate().year());
-        QVERIFY(dialog.findChild<QLabel *>(QStringLiteral("banner")));
+        const auto *banner = dialog.findChild<QLabel *>(QStringLiteral("banner"));
+        const auto *blackFrame = dialog.findChild<QFrame *>(QStringLiteral("blackFrame"));
+        QVERIFY(blackFrame->isVisible());
+        const QRect frame(blackFrame->mapTo(&dialog, QPoint(0, 0)), blackFrame->size());
+        QVERIFY(QRect(banner->mapTo(&dialog, QPoint(0, 0)), banner->size()).contains(frame));
+        QVERIFY(frame.width() > 4 && frame.height() > 4);
+        // Drawn over the banner, black on each of its four sides.
+        const QImage shown = dialog.grab().toImage();
+        for (const QPoint &edge :
+             {QPoint(frame.center().x(), frame.top()), QPoint(frame.center().x(), frame.bottom()),
+              QPoint(frame.left(), frame.center().y()), QPoint(frame.right(), frame.center().y())})
+            QCOMPARE(shown.pixelColor(edge), QColor(Qt::black));
         user::Press(&dialog, Qt::Key_Return);
     });
     QCOMPARE(result, int(QDialog::Accepted));
