@@ -25,4 +25,14 @@ void WriteInt(const QString &name, int value)
     store.setValue(kSection + name, value);
 }
 
+bool IsOn(const QString &name, int defaultValue)
+{
+    return ReadInt(name, defaultValue) == 1;
+}
+
+QString ChosenDataDirectory()
+{
+    return Store().value(QStringLiteral("Default")).toString();
+}
+
 } // namespace app_settings

@@ -12,6 +12,11 @@ QSettings Store();
 // An integer of section "Settings"; the default when it is absent or not a whole number.
 int ReadInt(const QString &name, int defaultValue);
 void WriteInt(const QString &name, int value);
+// A switch of section "Settings" ("SauvList", "SauvPosi"): on only when it reads exactly 1.
+bool IsOn(const QString &name, int defaultValue);
+
+// The top-level "Default" value: the directory of the names list, when it is not empty.
+QString ChosenDataDirectory();
 
 // The preferences and their defaults.
 inline const QString kSplash = QStringLiteral("Splash");

@@ -14,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication qtApp(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmora.ondaris"));
     start_up::InstallTranslations(qtApp);
+    if (line.mode == CommandLine::Mode::Print)
+        return start_up::RunPrint(line);
     if (line.mode != CommandLine::Mode::Run)
         return start_up::RunTool(line);
 

@@ -1,5 +1,6 @@
 #include "app/ondaris_app.h"
 
+#include "app/app_settings.h"
 #include "app/command_ids.h"
 #include "app/command_line.h"
 #include "app/commands.h"
@@ -16,6 +17,7 @@
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
 #include "people/names_dialog.h"
+#include "studies/study_loader.h"
 #include "studies/study_types.h"
 
 #include <QAction>
@@ -27,6 +29,7 @@
 #include <QMdiArea>
 #include <QPageSetupDialog>
 #include <QPrinter>
+#include <QTextStream>
 
 COndarisApp::COndarisApp() = default;
 
@@ -37,20 +40,33 @@ COndarisApp::~COndarisApp()
     m_studies.reset();
     m_frame.reset();
     CScrollView::SetSharedPrinter(nullptr);
-    m_names.Save(m_dataDirectory);
+    SaveNamesIfWanted();
+}
+
+void COndarisApp::LoadNames()
+{
+    m_names.count = 0;
+    m_dataDirectory = QDir::currentPath();
+    const QString chosen = app_settings::ChosenDataDirectory();
+    if (!chosen.isEmpty())
+        m_dataDirectory = chosen;
+    m_names.Load(m_dataDirectory);
+}
+
+void COndarisApp::SaveNamesIfWanted()
+{
+    if (app_settings::IsOn(app_settings::kSauvList, app_settings::kSauvListDefault))
+        m_names.Save(m_dataDirectory);
 }
 
 bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
 {
-    m_names.count = 0;
-    m_dataDirectory = QDir::currentPath();
-
     // The installed program's icon; from the build tree, the Biorythme image.
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("ondaris"), QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"))));
     m_recent = std::make_unique<RecentFiles>();
 
-    m_names.Load(m_dataDirectory);
+    LoadNames();
 
     m_frame = std::make_unique<CMainFrame>(*m_recent);
     m_studies =
@@ -79,6 +95,23 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
         CSplash::RunIfDue(m_frame.get());
     }
     return true;
+}
+
+int COndarisApp::PrintStudy(const QString &path, QPrinter &printer, QTextStream &err)
+{
+    LoadNames();
+    const LoadedStudy study = LoadStudy(path, m_names);
+    if (!study.document) {
+        err << study.error << '\n';
+        return 1;
+    }
+    const std::unique_ptr<ChartView> view(CreateViewFor(study.document.get()));
+    printer.setDocName(study.document->GetTitle());
+    if (!view || !view->PrintPage(&printer)) {
+        err << QStringLiteral("L'impression sur « %1 » a échoué.\n").arg(printer.printerName());
+        return 1;
+    }
+    return 0;
 }
 
 void COndarisApp::ConnectAppCommands()

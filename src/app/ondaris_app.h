@@ -8,6 +8,7 @@
 
 class CMainFrame;
 class QPrinter;
+class QTextStream;
 class RecentFiles;
 class StudyCommands;
 class StudyManager;
@@ -26,6 +27,10 @@ public:
     // The start-up, in its order; false when it failed and the program is to end. The main
     // window is shown unless showWindow is false.
     bool InitInstance(const CommandLine &line, bool showWindow = true);
+    // What --print and --print-to do in place of the window: the names list loaded, the study
+    // opened as the window opens it (its persons registered), printed, and the list saved when
+    // the application ends. Returns the exit code; a failure is written on err.
+    int PrintStudy(const QString &path, QPrinter &printer, QTextStream &err);
 
     NamesList m_names;
     QString m_dataDirectory;
@@ -46,6 +51,10 @@ public:
     void OnPrintSetup();
 
 private:
+    // The working directory, or the settings' chosen one, becomes the data directory for the
+    // whole run; then the names list is read from it.
+    void LoadNames();
+    void SaveNamesIfWanted();
     void ConnectAppCommands();
     void OpenRecentFile(const QString &path);
 

@@ -80,8 +80,9 @@ void TPrefs::Run(QWidget *parent)
 {
     using namespace app_settings;
     TPrefs dialog(parent);
-    dialog.m_bSauvList = ReadInt(kSauvList, kSauvListDefault);
-    dialog.m_bSauvPosi = ReadInt(kSauvPosi, kSauvPosiDefault);
+    // A box is checked exactly when the exit will act on it.
+    dialog.m_bSauvList = IsOn(kSauvList, kSauvListDefault) ? 1 : 0;
+    dialog.m_bSauvPosi = IsOn(kSauvPosi, kSauvPosiDefault) ? 1 : 0;
     dialog.m_bSplash = ReadInt(kSplash, kSplashDefault) != 0 ? 1 : 0;
     if (dialog.exec() != QDialog::Accepted)
         return;

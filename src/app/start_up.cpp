@@ -1,11 +1,10 @@
 #include "app/start_up.h"
 
 #include "app/command_line.h"
-#include "charts/chart_view.h"
+#include "app/ondaris_app.h"
 #include "charts/page_export.h"
-#include "charts/view_factory.h"
+#include "framework/message_box.h"
 #include "studies/study_info.h"
-#include "studies/study_loader.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -14,7 +13,6 @@
 #include <QTextStream>
 #include <QTranslator>
 #include <cstdio>
-#include <memory>
 
 namespace start_up {
 
@@ -44,33 +42,6 @@ bool DisplayMissing()
                                                        platform.startsWith("wayland");
     return needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-}
-
-int PrintStudy(const CommandLine &line, QTextStream &err)
-{
-    const QPrinterInfo target = line.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                       : QPrinterInfo::printerInfo(line.printer);
-    if (target.isNull()) {
-        if (line.printer.isEmpty()) {
-            err << "Aucune imprimante par défaut n'est configurée.\n";
-            return 1;
-        }
-        err << QStringLiteral("L'imprimante « %1 » n'existe pas.\n").arg(line.printer);
-        return CommandLine::kUsageError;
-    }
-    const LoadedStudy study = LoadStudy(line.study);
-    if (!study.document) {
-        err << study.error << '\n';
-        return 1;
-    }
-    const std::unique_ptr<ChartView> view(CreateViewFor(study.document.get()));
-    QPrinter printer(target, QPrinter::HighResolution);
-    printer.setDocName(study.document->GetTitle());
-    if (!view || !view->PrintPage(&printer)) {
-        err << QStringLiteral("L'impression sur « %1 » a échoué.\n").arg(target.printerName());
-        return 1;
-    }
-    return 0;
 }
 
 } // namespace
@@ -125,11 +96,34 @@ int RunTool(const CommandLine &line)
         return RunStudyInfo(line.study, line.json, out, err);
     case CommandLine::Mode::Export:
         return RunExport(line.output, line.study, err);
-    case CommandLine::Mode::Print:
-        return PrintStudy(line, err);
     default:
         return 0;
     }
+}
+
+int RunPrint(const CommandLine &line)
+{
+    QTextStream err(stderr);
+    const QPrinterInfo target = line.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                       : QPrinterInfo::printerInfo(line.printer);
+    if (target.isNull()) {
+        if (line.printer.isEmpty()) {
+            err << "Aucune imprimante par défaut n'est configurée.\n";
+            return 1;
+        }
+        err << QStringLiteral("L'imprimante « %1 » n'existe pas.\n").arg(line.printer);
+        return CommandLine::kUsageError;
+    }
+    // Without a window, the names list's messages are written where the run's own are.
+    messages::SetHook([&err](const messages::Shown &shown) {
+        err << shown.text << '\n';
+        err.flush();
+        return QMessageBox::Ok;
+    });
+    QPrinter printer(target, QPrinter::HighResolution);
+    const int exitCode = COndarisApp().PrintStudy(line.study, printer, err);
+    messages::SetHook({});
+    return exitCode;
 }
 
 } // namespace start_up

@@ -19,7 +19,10 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &line);
 // Qt's own texts (file and print dialogs, standard buttons) in French.
 void InstallTranslations(QApplication &app);
 
-// --info, --export, --print: runs the tool and returns its exit code.
+// --info, --export: runs the tool and returns its exit code.
 int RunTool(const CommandLine &line);
+// --print, --print-to: prints the study as the application prints it, the names list loaded
+// at the start and saved at the end; returns the exit code.
+int RunPrint(const CommandLine &line);
 
 } // namespace start_up

@@ -2,9 +2,11 @@
 
 #include "app/app_settings.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QRect>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 
@@ -14,7 +16,7 @@ namespace {
 
 bool Saving()
 {
-    return app_settings::ReadInt(app_settings::kSauvPosi, app_settings::kSauvPosiDefault) == 1;
+    return app_settings::IsOn(app_settings::kSauvPosi, app_settings::kSauvPosiDefault);
 }
 
 bool Visible(const QRect &place)
@@ -24,6 +26,61 @@ bool Visible(const QRect &place)
         return screen->availableGeometry().intersects(place);
     });
 }
+
+// Gives the window the outer rectangle wanted once the window system tells the size of its
+// frame, which it may do a little after the window is first shown; then goes, so that the
+// user's own moves are never undone.
+class FrameFitter : public QObject
+{
+public:
+    FrameFitter(QWidget &window, const QRect &outer)
+        : QObject(&window), m_window(window), m_outer(outer)
+    {
+        window.installEventFilter(this);
+        Fit();
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        switch (event->type()) {
+        case QEvent::Show:
+            QTimer::singleShot(kFrameWaitMs, this, &FrameFitter::Stop);
+            Fit();
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            Fit();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    static constexpr int kFrameWaitMs = 1000;
+
+    void Fit()
+    {
+        if (m_window.windowState() != Qt::WindowNoState)
+            return;
+        const QSize frame = m_window.frameGeometry().size() - m_window.size();
+        if (frame.width() > 0 || frame.height() > 0)
+            Stop();
+        m_window.resize(m_outer.size() - frame);
+        m_window.move(m_outer.topLeft());
+    }
+
+    void Stop()
+    {
+        m_window.removeEventFilter(this);
+        deleteLater();
+    }
+
+    QWidget &m_window;
+    QRect m_outer;
+};
 
 void PlaceByDefault(QWidget &window)
 {
@@ -47,8 +104,7 @@ bool Restore(QWidget &window)
                           ReadInt(QStringLiteral("PosW"), 400),
                           ReadInt(QStringLiteral("PosH"), 200));
         if (place.width() > 0 && place.height() > 0 && Visible(place)) {
-            window.resize(place.size());
-            window.move(place.topLeft());
+            new FrameFitter(window, place);
             return true;
         }
     }
@@ -61,10 +117,11 @@ void Store(const QWidget &window)
     using app_settings::WriteInt;
     if (!Saving())
         return;
-    WriteInt(QStringLiteral("PosX"), window.x());
-    WriteInt(QStringLiteral("PosY"), window.y());
-    WriteInt(QStringLiteral("PosW"), window.width());
-    WriteInt(QStringLiteral("PosH"), window.height());
+    const QRect outer = window.frameGeometry();
+    WriteInt(QStringLiteral("PosX"), outer.x());
+    WriteInt(QStringLiteral("PosY"), outer.y());
+    WriteInt(QStringLiteral("PosW"), outer.width());
+    WriteInt(QStringLiteral("PosH"), outer.height());
 }
 
 } // namespace window_position

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QIODevice>
-#include <QSettings>
 #include <QStringDecoder>
 #include <algorithm>
 #include <optional>
@@ -138,7 +137,8 @@ ReadResult Read(QIODevice &device, NamesList &list)
         if (name->endsWith('\n'))
             name->chop(1);
         PersonRecord &record = list.records[static_cast<size_t>(k)];
-        record.name = DecodeName(*name);
+        // A lone CR is no line end here, yet the list keeps every name on one line.
+        record.name = PersonName(DecodeName(*name));
         record.birthDate =
             COleDateTime(LeadingInteger(*year), LeadingInteger(*month), LeadingInteger(*day));
         list.count = k + 1;
@@ -161,17 +161,9 @@ QByteArray Write(const NamesList &list)
     return out;
 }
 
-QString DataDirectory(const QString &recorded)
+QString FilePath(const QString &dataDirectory)
 {
-    const QString chosen = QSettings(QStringLiteral("Velmora"), QStringLiteral("Ondaris"))
-                               .value(QStringLiteral("Default"))
-                               .toString();
-    return chosen.isEmpty() ? recorded : chosen;
-}
-
-QString FilePath(const QString &recorded)
-{
-    return QDir(DataDirectory(recorded)).filePath(QStringLiteral("Ondaris.dat"));
+    return QDir(dataDirectory).filePath(QStringLiteral("Ondaris.dat"));
 }
 
 } // namespace names_file

@@ -21,9 +21,7 @@ ReadResult Read(QIODevice &device, NamesList &list);
 // The whole file, CR LF line ends included.
 QByteArray Write(const NamesList &list);
 
-// The directory that holds the file: the settings' top-level "Default" value when it is not
-// empty, else the recorded one.
-QString DataDirectory(const QString &recorded);
-QString FilePath(const QString &recorded);
+// "Ondaris.dat" in the data directory.
+QString FilePath(const QString &dataDirectory);
 
 } // namespace names_file

@@ -6,16 +6,9 @@
 
 #include <QFile>
 #include <QSaveFile>
-#include <QSettings>
 #include <algorithm>
 
 namespace {
-
-bool SavingWanted()
-{
-    QSettings settings(QStringLiteral("Velmora"), QStringLiteral("Ondaris"));
-    return settings.value(QStringLiteral("Settings/SauvList"), 1).toInt() == 1;
-}
 
 void ShowError(const QString &text)
 {
@@ -105,7 +98,7 @@ bool NamesList::Load(const QString &dataDirectory)
 
 bool NamesList::Save(const QString &dataDirectory)
 {
-    if (!loaded || !SavingWanted())
+    if (!loaded)
         return true;
     const QString path = names_file::FilePath(dataDirectory);
     QSaveFile file(path);

@@ -34,13 +34,12 @@ public:
     void RemoveAt(int index);
     bool IsFull() const { return count >= kCapacity; }
 
-    // Reads "Ondaris.dat" from the data directory (or from the directory that the settings'
-    // top-level "Default" value names). A missing file is no error; an unreadable one shows
-    // its message. Returns false when a message was shown.
+    // Reads "Ondaris.dat" from the data directory. A missing file is no error; an unreadable
+    // one shows its message. Returns false when a message was shown.
     bool Load(const QString &dataDirectory);
-    // Writes "Ondaris.dat" when "SauvList" is 1 and the list was loaded first. A file that
-    // Load could not read is kept as "Ondaris.dat.bak" before it is replaced. Returns false
-    // when the file could not be written (the message has been shown).
+    // Writes "Ondaris.dat" into the data directory, provided the list was loaded first. A file
+    // that Load could not read is kept as "Ondaris.dat.bak" before it is replaced. Returns
+    // false when the file could not be written (the message has been shown).
     bool Save(const QString &dataDirectory);
 
     // Set by Load: whether the list reflects the file (or its absence), and whether the file

@@ -4,6 +4,14 @@
 
 LoadedStudy LoadStudy(const QString &path)
 {
+    auto names = std::make_unique<NamesList>();
+    LoadedStudy study = LoadStudy(path, *names);
+    study.names = std::move(names);
+    return study;
+}
+
+LoadedStudy LoadStudy(const QString &path, NamesList &names)
+{
     LoadedStudy study;
     const StudyType *type = StudyTypeOfFile(path);
     if (!type) {
@@ -11,8 +19,7 @@ LoadedStudy LoadStudy(const QString &path)
                                      ".bi2 ou .aff.");
         return study;
     }
-    study.names = std::make_unique<NamesList>();
-    std::unique_ptr<CDocument> document = type->make(*study.names);
+    std::unique_ptr<CDocument> document = type->make(names);
     study.error = document->ReadFile(path);
     if (study.error.isEmpty())
         study.document = std::move(document);

@@ -7,6 +7,9 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTextStream>
 
 using namespace harness;
 
@@ -25,6 +28,8 @@ private Q_SLOTS:
     void unreadableStudyEndsTheStart();
     void namesListWrittenAtExitUnderSauvList_data();
     void namesListWrittenAtExitUnderSauvList();
+    void dataDirectoryIsFixedAtLoad();
+    void printingRegistersThePersons();
     void splashScreen_data();
     void splashScreen();
     void splashClosesByItself();
@@ -114,6 +119,8 @@ void StartupTest::namesListWrittenAtExitUnderSauvList_data()
     QTest::newRow("1") << QVariant(1) << true;
     QTest::newRow("0") << QVariant(0) << false;
     QTest::newRow("2") << QVariant(2) << false;
+    QTest::newRow("1 among blanks") << QVariant(QStringLiteral(" 1 ")) << true;
+    QTest::newRow("not a number: the default") << QVariant(QStringLiteral("oui")) << true;
 }
 
 void StartupTest::namesListWrittenAtExitUnderSauvList()
@@ -128,6 +135,14 @@ void StartupTest::namesListWrittenAtExitUnderSauvList()
     auto app = Start({path});
     QVERIFY(app);
     QVERIFY(!QFile::exists(NamesFile()));
+    // The preferences show what the exit will do.
+    bool checked = !written;
+    OnNextModal([&checked](QDialog *prefs) {
+        checked = Child<QCheckBox>(prefs, QStringLiteral("1001"))->isChecked();
+        Click(prefs, QStringLiteral("2"));
+    });
+    Trigger(*app, cmd::Preferences);
+    QCOMPARE(checked, written);
     app->MainFrame()->close();
     app.reset();
 
@@ -137,6 +152,57 @@ void StartupTest::namesListWrittenAtExitUnderSauvList()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("BSBDBDCP\r\n1\r\nAnne\r\n2\r\n1\r\n1990\r\n"));
     }
+}
+
+void StartupTest::dataDirectoryIsFixedAtLoad()
+{
+    QTemporaryDir chosen, later;
+    QFile file(QDir(chosen.path()).filePath(QStringLiteral("Ondaris.dat")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("BSBDBDCP\r\n1\r\nChosen\r\n1\r\n1\r\n2000\r\n");
+    file.close();
+    SetSetting(QStringLiteral("Default"), chosen.path());
+
+    auto app = Start();
+    QVERIFY(app);
+    QCOMPARE(app->m_dataDirectory, chosen.path());
+    QCOMPARE(app->m_names.records[0].name, QStringLiteral("Chosen"));
+    app->m_names.Append({QStringLiteral("Added"), COleDateTime(2001, 2, 3)});
+    // A directory chosen while the program runs takes effect at the next start.
+    SetSetting(QStringLiteral("Default"), later.path());
+    app->MainFrame()->close();
+    app.reset();
+
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("BSBDBDCP\r\n2\r\nChosen\r\n1\r\n1\r\n2000\r\n"
+                                        "Added\r\n3\r\n2\r\n2001\r\n"));
+    QVERIFY(!QFile::exists(QDir(later.path()).filePath(QStringLiteral("Ondaris.dat"))));
+    QVERIFY(!QFile::exists(NamesFile()));
+}
+
+void StartupTest::printingRegistersThePersons()
+{
+    const QString path = WriteTwoPersons<COndarisDoc2>(
+        QStringLiteral("couple.bi2"), QStringLiteral("Paul"), QStringLiteral("Zoé"));
+    QTemporaryDir out;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QDir(out.path()).filePath(QStringLiteral("page.pdf")));
+    QString errors;
+    QTextStream err(&errors);
+    {
+        COndarisApp app;
+        QCOMPARE(app.PrintStudy(path, printer, err), 0);
+        QCOMPARE(app.m_names.count, 2);
+        QVERIFY(!app.MainFrame());
+    }
+    QCOMPARE(errors, QString());
+    QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
+    QFile names(NamesFile());
+    QVERIFY(names.open(QIODevice::ReadOnly));
+    const QByteArray written = names.readAll();
+    QVERIFY(written.startsWith("BSBDBDCP\r\n2\r\nPaul\r\n"));
+    QVERIFY(written.contains("\r\nZo\xe9\r\n"));
 }
 
 void StartupTest::splashScreen_data()
@@ -231,7 +297,9 @@ void StartupTest::savedPlace()
     auto app = Start();
     QVERIFY(app);
     CMainFrame *frame = app->MainFrame();
-    const QRect place(frame->pos(), frame->size());
+    // The stored place is the outer rectangle, frame and title bar included.
+    QTRY_VERIFY(frame->frameGeometry() != frame->geometry());
+    const QRect place = frame->frameGeometry();
     if (expected.isEmpty()) {
         // The default place: most of the screen, whole on it.
         const QRect screen = frame->screen()->availableGeometry();
@@ -243,12 +311,15 @@ void StartupTest::savedPlace()
 
     frame->move(70, 80);
     frame->resize(450, 320);
+    QTRY_COMPARE(frame->frameGeometry().topLeft(), QPoint(70, 80));
+    const QRect outer = frame->frameGeometry();
+    QVERIFY(outer.width() > 450 && outer.height() > 320);
     QVERIFY(frame->close());
     const QVariantList after{
         Setting(QStringLiteral("Settings/PosX")), Setting(QStringLiteral("Settings/PosY")),
         Setting(QStringLiteral("Settings/PosW")), Setting(QStringLiteral("Settings/PosH"))};
     if (storesAtClose) {
-        QCOMPARE(after, (QVariantList{70, 80, 450, 320}));
+        QCOMPARE(after, (QVariantList{70, 80, outer.width(), outer.height()}));
     } else {
         for (int i = 0; i < after.size(); ++i)
             QCOMPARE(after.at(i).isValid() ? after.at(i).toInt() : -1,

@@ -5,8 +5,10 @@
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -86,6 +88,7 @@ private Q_SLOTS:
     void fullList();
     void removeWithNothingChosen();
     void duplicateNames();
+    void nameWithLoneCarriageReturn();
     void cancelKeepsNothing_data();
     void cancelKeepsNothing();
 };
@@ -336,6 +339,30 @@ void NamesDialogTest::duplicateNames()
     QCOMPARE(result, int(QDialog::Accepted));
     QCOMPARE(Describe(f.dialog.m_names),
              (QStringList{QStringLiteral("Alice|1999-09-09"), QStringLiteral("Bob|1980-03-04")}));
+}
+
+void NamesDialogTest::nameWithLoneCarriageReturn()
+{
+    // A lone CR is no line end for the file, so the name arrives with a break in it.
+    QTemporaryDir dataDirectory;
+    QVERIFY(QFile::copy(QFINDTESTDATA("data/lone_cr.dat"),
+                        dataDirectory.filePath(QStringLiteral("Ondaris.dat"))));
+    NamesList names;
+    QVERIFY(names.Load(dataDirectory.path()));
+    Fixture f(names);
+    const int result = RunDialog(f.dialog, [&] {
+        f.choose(QStringLiteral("Jean Dupont"));
+        QCOMPARE(f.picker()->date(), QDate(1970, 3, 15));
+        user::Type(f.picker(), QDate(1971, 4, 16));
+        user::Click(f.button("1011"));
+        QCOMPARE(Describe(f.dialog.m_names).constFirst(), QStringLiteral("Jean Dupont|1971-04-16"));
+        f.choose(QStringLiteral("Jean Dupont"));
+        user::Click(f.button("1012"));
+        QCOMPARE(Items(f.box()), QStringList{QStringLiteral("Zoé")});
+        user::Click(f.button("1"));
+    });
+    QCOMPARE(result, int(QDialog::Accepted));
+    QCOMPARE(Describe(f.dialog.m_names), QStringList{QStringLiteral("Zoé|1990-02-01")});
 }
 
 void NamesDialogTest::cancelKeepsNothing_data()

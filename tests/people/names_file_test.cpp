@@ -83,9 +83,6 @@ private Q_SLOTS:
     void write();
     void roundTrip();
     void fullListHas402Lines();
-    void saveFollowsSauvList_data();
-    void saveFollowsSauvList();
-    void settingsDirectoryWins();
     void saveThatCannotWrite();
     void unreadableFileIsKeptBeforeSave_data();
     void unreadableFileIsKeptBeforeSave();
@@ -169,9 +166,9 @@ void NamesFileTest::load_data()
     QTest::newRow("UTF-8 name") << magic + "1\r\n" + QStringLiteral("Zoë Ωmega").toUtf8() +
                                        "\r\n1\r\n1\r\n2000\r\n"
                                 << QStringList{QStringLiteral("Zoë Ωmega|1/1/2000")} << QString();
-    QTest::newRow("lone CR stays in the name")
+    QTest::newRow("lone CR becomes a space")
         << magic + "1\r\nA\rB\r\n1\r\n1\r\n2000\r\n"
-        << QStringList{QStringLiteral("A\rB|1/1/2000")} << QString();
+        << QStringList{QStringLiteral("A B|1/1/2000")} << QString();
     QTest::newRow("day line too long is split")
         << magic + "1\r\nA\r\n123\r\n1\r\n2000\r\n"
         << QStringList{QStringLiteral("A|invalid")} << QString();
@@ -279,57 +276,6 @@ void NamesFileTest::fullListHas402Lines()
     const QByteArray bytes = names_file::Write(list);
     QCOMPARE(bytes.count("\r\n"), 402);
     QVERIFY(bytes.endsWith("2000\r\n"));
-}
-
-void NamesFileTest::saveFollowsSauvList_data()
-{
-    QTest::addColumn<QVariant>("sauvList");
-    QTest::addColumn<bool>("written");
-    QTest::newRow("absent") << QVariant() << true;
-    QTest::newRow("1") << QVariant(1) << true;
-    QTest::newRow("0") << QVariant(0) << false;
-    QTest::newRow("2") << QVariant(2) << false;
-    QTest::newRow("text") << QVariant(QStringLiteral("oui")) << false;
-}
-
-void NamesFileTest::saveFollowsSauvList()
-{
-    QFETCH(QVariant, sauvList);
-    QFETCH(bool, written);
-
-    const QString path = m_dir.filePath(QStringLiteral("Ondaris.dat"));
-    const QByteArray before = "BSBDBDCP\r\n1\r\nA\r\n1\r\n1\r\n2000\r\n";
-    WriteFile(path, before);
-    if (sauvList.isValid())
-        QSettings(QStringLiteral("Velmora"), QStringLiteral("Ondaris"))
-            .setValue(QStringLiteral("Settings/SauvList"), sauvList);
-    NamesList list;
-    QVERIFY(list.Load(m_dir.path()));
-    list.Append({QStringLiteral("B"), COleDateTime(2001, 2, 3)});
-    QVERIFY(list.Save(m_dir.path()));
-    QCOMPARE(ReadFile(path),
-             written ? QByteArray(before).replace("1\r\nA", "2\r\nA") + "B\r\n3\r\n2\r\n2001\r\n"
-                     : before);
-}
-
-void NamesFileTest::settingsDirectoryWins()
-{
-    QTemporaryDir chosen;
-    QSettings(QStringLiteral("Velmora"), QStringLiteral("Ondaris"))
-        .setValue(QStringLiteral("Default"), chosen.path());
-    WriteFile(chosen.filePath(QStringLiteral("Ondaris.dat")),
-              "BSBDBDCP\r\n1\r\nChosen\r\n1\r\n1\r\n2000\r\n");
-    WriteFile(m_dir.filePath(QStringLiteral("Ondaris.dat")),
-              "BSBDBDCP\r\n1\r\nRecorded\r\n1\r\n1\r\n2000\r\n");
-
-    NamesList list;
-    QVERIFY(list.Load(m_dir.path()));
-    QCOMPARE(Describe(list), QStringList{QStringLiteral("Chosen|1/1/2000")});
-    list.RemoveAt(0);
-    QVERIFY(list.Save(m_dir.path()));
-    QCOMPARE(ReadFile(chosen.filePath(QStringLiteral("Ondaris.dat"))),
-             QByteArray("BSBDBDCP\r\n0\r\n"));
-    QVERIFY(ReadFile(m_dir.filePath(QStringLiteral("Ondaris.dat"))).contains("Recorded"));
 }
 
 void NamesFileTest::saveThatCannotWrite()
