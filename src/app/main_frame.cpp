@@ -7,6 +7,7 @@
 #include "app/prefs_dialog.h"
 #include "app/status_bar.h"
 #include "app/tool_bar.h"
+#include "app/window_list.h"
 #include "app/window_position.h"
 
 #include <QAction>
@@ -51,6 +52,8 @@ CMainFrame::CMainFrame(RecentFiles &recent, QWidget *parent)
     setCentralWidget(m_mdiArea);
 
     m_menus = new MainMenus(*menuBar(), *m_commands, recent, this);
+    m_windowList = new WindowList(*m_mdiArea, this);
+    m_menus->SetWindowList(*m_windowList);
     m_menus->Show(128);
 
     m_wndToolBar = CreateToolBar(*m_commands, this);

@@ -12,6 +12,7 @@ class QMdiArea;
 class QToolBar;
 class RecentFiles;
 class StatusBar;
+class WindowList;
 
 // The main window: the study windows in a multi-document area, the menus of the current state,
 // the tool bar and the status bar. It keeps its place, runs the preferences and the help, and
@@ -33,6 +34,7 @@ public:
     CommandSet &Commands() const { return *m_commands; }
     MainMenus &Menus() const { return *m_menus; }
     HelpWindow *Help() const { return m_help; }
+    WindowList &Windows() const { return *m_windowList; }
 
     // "Ondaris 3 - title" for the active study's title, "Ondaris 3 - [title]" while its window
     // is maximised, "Ondaris 3" alone without a study.
@@ -56,6 +58,7 @@ private:
     QMdiArea *m_mdiArea;
     std::unique_ptr<CommandSet> m_commands;
     MainMenus *m_menus = nullptr;
+    WindowList *m_windowList = nullptr;
     HelpWindow *m_help = nullptr;
     std::function<bool()> m_closeCheck;
 };

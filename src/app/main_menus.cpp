@@ -4,6 +4,7 @@
 #include "app/commands.h"
 #include "app/menu_tables.h"
 #include "app/recent_files.h"
+#include "app/window_list.h"
 
 #include <QAction>
 #include <QMenu>
@@ -62,6 +63,8 @@ QList<QMenu *> MainMenus::Build(int menuId)
             } else {
                 menu->addAction(m_commands.Action(entry.id));
             }
+            if (entry.id == cmd::WindowNew && m_windowList)
+                m_windowList->Attach(*menu);
         }
         built << menu;
     }
