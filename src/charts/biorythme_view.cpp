@@ -4,16 +4,11 @@
 #include "studies/biorythme_doc.h"
 
 COndarisView::COndarisView(COndarisDoc *document, QWidget *parent)
-    : CurveChartView(document, parent), m_study(document)
+    : CurveChartView(
+          document, *document,
+          [document](DrawDevice &dc, int height, bool average) {
+              return DrawBiorythmePage(dc, *document, height, average);
+          },
+          parent)
 {
-}
-
-QSize COndarisView::DrawPage(DrawDevice &dc)
-{
-    return DrawBiorythmePage(dc, *m_study, fontHeight, showAverage);
-}
-
-QString &COndarisView::Comment()
-{
-    return m_study->comment;
 }

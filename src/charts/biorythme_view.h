@@ -10,11 +10,4 @@ class COndarisView : public CurveChartView
     Q_OBJECT
 public:
     explicit COndarisView(COndarisDoc *document, QWidget *parent = nullptr);
-
-protected:
-    QSize DrawPage(DrawDevice &dc) override;
-    QString &Comment() override;
-
-private:
-    COndarisDoc *m_study;
 };

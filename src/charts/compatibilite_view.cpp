@@ -4,16 +4,11 @@
 #include "studies/compatibilite_doc.h"
 
 COndarisView2::COndarisView2(COndarisDoc2 *document, QWidget *parent)
-    : CurveChartView(document, parent), m_study(document)
+    : CurveChartView(
+          document, *document,
+          [document](DrawDevice &dc, int height, bool average) {
+              return DrawCompatibilitePage(dc, *document, height, average);
+          },
+          parent)
 {
-}
-
-QSize COndarisView2::DrawPage(DrawDevice &dc)
-{
-    return DrawCompatibilitePage(dc, *m_study, fontHeight, showAverage);
-}
-
-QString &COndarisView2::Comment()
-{
-    return m_study->comment;
 }

@@ -10,11 +10,4 @@ class COndarisView2 : public CurveChartView
     Q_OBJECT
 public:
     explicit COndarisView2(COndarisDoc2 *document, QWidget *parent = nullptr);
-
-protected:
-    QSize DrawPage(DrawDevice &dc) override;
-    QString &Comment() override;
-
-private:
-    COndarisDoc2 *m_study;
 };

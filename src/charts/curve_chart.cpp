@@ -1,6 +1,7 @@
 #include "charts/curve_chart.h"
 
 #include "charts/comment_block.h"
+#include "studies/curve_period.h"
 
 #include <algorithm>
 #include <cmath>
@@ -111,4 +112,31 @@ QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
     const int bottom = DrawCommentBlock(dc, frame, frame.labelX, frame.left + 2 * frame.units.cw,
                                         yb + 5 * L, data.comment);
     return PageExtent(frame, bottom);
+}
+
+QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const QString &titleWords,
+                    const QList<IdentityLine> &persons, const CurvePeriod &period, bool showAverage)
+{
+    dc.SaveState();
+    const PageFrame frame = CurvePageFrame(ReadPageUnits(dc, fontHeight), fontHeight);
+    const int L = frame.units.L;
+    DrawTitle(dc, frame, 2 * L, titleWords);
+
+    // The block holds a line a person and the start date, with a line's margin above and below.
+    const int lines = int(persons.size()) + 1;
+    dc.Rectangle(frame.left, 5 * L, frame.right, (7 + lines) * L);
+    const int valueX = frame.left + dc.TextWidth(kStartDateLabel) + frame.units.cw;
+    int y = 6 * L;
+    for (const IdentityLine &person : persons) {
+        DrawIdentityRow(dc, frame, valueX, y, person.label, person.value);
+        y += L;
+    }
+    DrawIdentityRow(dc, frame, valueX, y, kStartDateLabel, period.startText);
+
+    const QSize extent = DrawCurveChartBody(
+        dc, frame, (10 + lines) * L,
+        CurveChartData{period.dayLetters, period.dayNumbers, period.curveIntellectual,
+                       period.curveSentimental, period.curvePhysical, period.comment, showAverage});
+    dc.RestoreState();
+    return extent;
 }

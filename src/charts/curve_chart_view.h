@@ -2,7 +2,10 @@
 
 #include "charts/chart_view.h"
 
+#include <functional>
+
 class QAction;
+struct CurvePeriod;
 
 // The Biorythme and Compatibilité views: a chart of curves with the "Mo&yenne" toggle, which
 // belongs to the window and not to the study.
@@ -23,8 +26,16 @@ Q_SIGNALS:
     void showAverageChanged(bool shown);
 
 protected:
-    CurveChartView(CDocument *document, QWidget *parent);
+    // The study's page at a font height, with the average curve or the three cycles.
+    using PageFunction = std::function<QSize(DrawDevice &dc, int fontHeight, bool showAverage)>;
+
+    CurveChartView(CDocument *document, CurvePeriod &period, PageFunction page, QWidget *parent);
+
+    QSize DrawPage(DrawDevice &dc) override;
+    QString &Comment() override;
 
 private:
+    CurvePeriod &m_period;
+    PageFunction m_page;
     QAction *m_averageAction;
 };

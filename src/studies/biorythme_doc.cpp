@@ -2,6 +2,7 @@
 
 #include "framework/archive.h"
 #include "people/wizard_identity.h"
+#include "studies/study_steps.h"
 
 COndarisDoc::COndarisDoc(NamesList &names, QObject *parent) : CDocument(parent), m_names(names) {}
 
@@ -9,15 +10,6 @@ void COndarisDoc::RefreshBirth()
 {
     birthText = DateText(birthDate);
     birthDay = DayNumber(birthDate);
-}
-
-void COndarisDoc::RefreshStart()
-{
-    StartFields fields = StartFieldsOf(startDate);
-    startText = std::move(fields.text);
-    startDay = fields.day;
-    dayLetters = std::move(fields.letters);
-    dayNumbers = fields.labels;
 }
 
 void COndarisDoc::RefreshWeekday()
@@ -77,9 +69,8 @@ void COndarisDoc::OnEditPersons()
 
 void COndarisDoc::OnEditStartDate()
 {
-    if (!ConfirmStartStep(EditCaption(*this), true, startDate))
+    if (!EditStart(*this))
         return;
-    RefreshStart();
     ComputeCurves();
     SetModifiedFlag();
     UpdateAllViews();

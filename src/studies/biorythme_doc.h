@@ -1,16 +1,15 @@
 #pragma once
 
-#include "core/calendar.h"
-#include "core/cycles.h"
 #include "core/ole_date_time.h"
 #include "framework/document.h"
-#include "studies/study_steps.h"
+#include "people/names_list.h"
+#include "studies/curve_period.h"
 
 #include <QString>
 
 // The "Biorythme" study (.bio): the three cycles of one person over the period that begins on
 // the start date. The chart view reads the members directly.
-class COndarisDoc : public CDocument
+class COndarisDoc : public CDocument, public CurvePeriod
 {
     Q_OBJECT
 public:
@@ -22,16 +21,6 @@ public:
     QString birthWeekday;
     QString birthText;
     qint32 birthDay = 0;
-    qint32 startDay = 0;
-    COleDateTime startDate = COleDateTime::GetCurrentTime();
-    QString startText;
-    double pi = kPi;
-    CycleSeries curveIntellectual{};
-    CycleSeries curveSentimental{};
-    CycleSeries curvePhysical{};
-    QString dayLetters;
-    DayLabels dayNumbers{};
-    QString comment = kCurveComment;
 
     bool OnNewDocument() override;
     void Serialize(CArchive &ar) override;
@@ -41,7 +30,6 @@ public:
 
 private:
     void RefreshBirth();
-    void RefreshStart();
     void RefreshWeekday();
     void ComputeCurves();
     bool RunIdentityStep(const QString &title, bool edit);

@@ -1,17 +1,9 @@
 #include "studies/compatibilite_doc.h"
 
 #include "framework/archive.h"
+#include "studies/study_steps.h"
 
 COndarisDoc2::COndarisDoc2(NamesList &names, QObject *parent) : CTwoPersonDoc(names, parent) {}
-
-void COndarisDoc2::RefreshStart()
-{
-    StartFields fields = StartFieldsOf(startDate);
-    startText = std::move(fields.text);
-    startDay = fields.day;
-    dayLetters = std::move(fields.letters);
-    dayNumbers = fields.labels;
-}
 
 void COndarisDoc2::ComputeMeanCurves()
 {
@@ -45,9 +37,8 @@ bool COndarisDoc2::OnNewDocument()
 
 void COndarisDoc2::OnEditStartDate()
 {
-    if (!ConfirmStartStep(EditCaption(*this), true, startDate))
+    if (!EditStart(*this))
         return;
-    RefreshStart();
     ComputeMeanCurves();
     SetModifiedFlag();
     UpdateAllViews();

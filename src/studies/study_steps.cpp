@@ -66,9 +66,3 @@ void WritePerson(CArchive &ar, const QString &name, const COleDateTime &birthDat
     ar.WriteString(name);
     ar.WriteDate(birthDate);
 }
-
-StartFields StartFieldsOf(const COleDateTime &startDate)
-{
-    return StartFields{DateText(startDate), DayNumber(startDate), WeekdayLetterRow(startDate),
-                       DayLabelRow(startDate)};
-}

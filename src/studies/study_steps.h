@@ -13,7 +13,6 @@ class QWidget;
 
 // Steps that the three study documents share.
 
-inline const QString kCurveComment = QStringLiteral("Aucun commentaire à propos de cette courbe.");
 inline const QString kHistogramComment =
     QStringLiteral("Aucun commentaire à propos de cet histogramme.");
 
@@ -41,13 +40,3 @@ COleDateTime ReadStudyDate(CArchive &ar);
 // A person of a study file: the name, then the birth date.
 PersonRecord ReadPerson(CArchive &ar);
 void WritePerson(CArchive &ar, const QString &name, const COleDateTime &birthDate);
-
-// The members that a start date gives.
-struct StartFields
-{
-    QString text;
-    qint32 day = 0;
-    QString letters;
-    DayLabels labels{};
-};
-StartFields StartFieldsOf(const COleDateTime &startDate);
