@@ -80,8 +80,10 @@ void WindowList::Fill(QMenu &menu)
         QMdiSubWindow *window = listed.at(i);
         QAction *item = menu.addAction(
             QStringLiteral("&%1 %2").arg(i + 1).arg(MenuText(window->windowTitle())));
-        item->setCheckable(true);
-        item->setChecked(window == m_area.activeSubWindow());
+        // Only the active window carries a mark; the others show none, not an empty box.
+        const bool active = window == m_area.activeSubWindow();
+        item->setCheckable(active);
+        item->setChecked(active);
         item->setStatusTip(QStringLiteral("Activer cette fenêtre"));
         connect(item, &QAction::triggered, this,
                 [this, target = QPointer<QMdiSubWindow>(window)]() { Activate(target); });
