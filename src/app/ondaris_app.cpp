@@ -64,6 +64,7 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     // The installed program's icon; from the build tree, the Biorythme image.
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("ondaris"), QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"))));
+    app_settings::ClearStaleLock();
     m_recent = std::make_unique<RecentFiles>();
 
     LoadNames();
