@@ -1,5 +1,8 @@
 #include "app/app_settings.h"
 
+#include <QFileInfo>
+#include <QLockFile>
+
 namespace app_settings {
 
 namespace {
@@ -9,6 +12,14 @@ const QString kSection = QStringLiteral("Settings/");
 QSettings Store()
 {
     return QSettings(QStringLiteral("Velmora"), QStringLiteral("Ondaris"));
+}
+
+void ClearStaleLock()
+{
+    const QString lock = Store().fileName() + QStringLiteral(".lock");
+    // A live holder keeps its lock file locked, so that this removal fails for it.
+    if (QFileInfo::exists(lock))
+        QLockFile(lock).removeStaleLockFile();
 }
 
 int ReadInt(const QString &name, int defaultValue)

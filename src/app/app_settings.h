@@ -9,6 +9,10 @@ namespace app_settings {
 // QSettings("Velmora", "Ondaris").
 QSettings Store();
 
+// Removes the store's lock file when no running program holds it: one left by a program killed
+// while it wrote its settings, empty or not, would stall the next write for half a minute.
+void ClearStaleLock();
+
 // An integer of section "Settings"; the default when it is absent or not a whole number.
 int ReadInt(const QString &name, int defaultValue);
 void WriteInt(const QString &name, int value);

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/ondaris_app.h"
+#include "app/polite_end.h"
 #include "app/single_instance.h"
 #include "app/start_up.h"
 
@@ -19,6 +20,12 @@ int main(int argc, char *argv[])
     if (line.mode != CommandLine::Mode::Run)
         return start_up::RunTool(line);
 
+    // A logout, `kill` or Ctrl+C leaves every event loop, a dialog's too; the window then closes
+    // without a question.
+    PoliteEnd politeEnd;
+    QObject::connect(&politeEnd, &PoliteEnd::requested, &qtApp,
+                     []() { QCoreApplication::exit(0); });
+
     // Opening by the shell: the program already running opens the studies and comes forward.
     SingleInstance instance;
     if (instance.handOver(line.studies))
@@ -34,5 +41,13 @@ int main(int argc, char *argv[])
                          SingleInstance::bringToFront(app.MainFrame());
                      });
     instance.release();
-    return qtApp.exec();
+    // A signal during the start (the splash screen, a message) has already left its loop.
+    const int code = politeEnd.IsRequested() ? 0 : qtApp.exec();
+    if (politeEnd.IsRequested()) {
+        // Nobody may be there to answer a message now (a names list that cannot be written):
+        // leaving the loops again makes every loop that starts from now on return at once.
+        QCoreApplication::exit(0);
+        app.CloseWithoutQuestions();
+    }
+    return code;
 }

@@ -7,12 +7,14 @@
 #include "app/main_frame.h"
 #include "app/main_menus.h"
 #include "app/recent_files.h"
+#include "app/recovery_copies.h"
 #include "app/splash.h"
 #include "app/study_commands.h"
 #include "app/study_manager.h"
 #include "charts/chart_view.h"
 #include "charts/view_factory.h"
 #include "framework/doc_template.h"
+#include "framework/message_box.h"
 #include "framework/scroll_view.h"
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
@@ -30,6 +32,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QTextStream>
+#include <cstdio>
 
 COndarisApp::COndarisApp() = default;
 
@@ -64,6 +67,7 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     // The installed program's icon; from the build tree, the Biorythme image.
     QApplication::setWindowIcon(QIcon::fromTheme(
         QStringLiteral("ondaris"), QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"))));
+    app_settings::ClearStaleLock();
     m_recent = std::make_unique<RecentFiles>();
 
     LoadNames();
@@ -93,6 +97,7 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     if (showWindow) {
         m_frame->show();
         CSplash::RunIfDue(m_frame.get());
+        OfferRecovery();
     }
     return true;
 }
@@ -112,6 +117,57 @@ int COndarisApp::PrintStudy(const QString &path, QPrinter &printer, QTextStream 
         return 1;
     }
     return 0;
+}
+
+void COndarisApp::OfferRecovery()
+{
+    if (!recovery::Pending())
+        return;
+    const QList<recovery::Copy> copies = recovery::Read();
+    if (copies.isEmpty()) {
+        recovery::Discard();
+        return;
+    }
+    QString text;
+    if (copies.size() == 1) {
+        text = QStringLiteral("Ondaris a été arrêté sans que l'étude « %1 » soit enregistrée. "
+                              "Une copie de secours en a été gardée.\n\n"
+                              "Voulez-vous la récupérer ?")
+                   .arg(copies.first().title);
+    } else {
+        QStringList titles;
+        for (const recovery::Copy &copy : copies)
+            titles << QStringLiteral("« %1 »").arg(copy.title);
+        text = QStringLiteral("Ondaris a été arrêté sans que ces études soient enregistrées :\n"
+                              "%1\nUne copie de secours de chacune a été gardée.\n\n"
+                              "Voulez-vous les récupérer ?")
+                   .arg(titles.join(u'\n'));
+    }
+    const QMessageBox::StandardButton answer =
+        messages::Choose(m_frame.get(), QMessageBox::Question, text,
+                         {{QMessageBox::Yes, QStringLiteral("Récupérer")},
+                          {QMessageBox::No, QStringLiteral("Ignorer")}},
+                         QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        m_studies->RestoreCopies(copies);
+    else if (answer != QMessageBox::No)
+        return;
+    recovery::Discard();
+}
+
+void COndarisApp::CloseWithoutQuestions()
+{
+    if (!m_frame || !m_frame->isVisible())
+        return;
+    if (!m_studies->CloseAllKeepingCopies()) {
+        std::fputs(QStringLiteral("Ondaris : les copies de secours des études modifiées n'ont pu "
+                                  "être écrites dans « %1 ».\n")
+                       .arg(QDir::toNativeSeparators(recovery::Folder()))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+    }
+    m_frame->close();
 }
 
 void COndarisApp::ConnectAppCommands()

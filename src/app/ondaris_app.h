@@ -41,6 +41,10 @@ public:
 
     // Opens each file as if chosen in the open dialog.
     void OpenFiles(const QStringList &paths);
+    // The end that a signal asks for, once the event loops are left: the main window closes as
+    // on "&Quitter", but the studies' unsaved changes go to recovery copies instead of a
+    // question. The window stays closed if it was already.
+    void CloseWithoutQuestions();
 
     void OnFileNew();
     void OnFileOpen();
@@ -56,6 +60,9 @@ private:
     void LoadNames();
     void SaveNamesIfWanted();
     void ConnectAppCommands();
+    // The studies that a signal ended unsaved: "Récupérer" reopens them, "Ignorer" forgets
+    // them, and without an answer they are offered again at the next start.
+    void OfferRecovery();
     void OpenRecentFile(const QString &path);
 
     // Made by the first print set-up: the printer system is slow to wake, and most runs

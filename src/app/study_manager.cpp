@@ -2,6 +2,7 @@
 
 #include "app/child_frame.h"
 #include "app/recent_files.h"
+#include "app/recovery_copies.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/file_messages.h"
@@ -191,6 +192,45 @@ bool StudyManager::CloseAll()
         if (!SaveModified(*document))
             return false;
     }
+    return CloseAllFrames();
+}
+
+bool StudyManager::CloseAllKeepingCopies()
+{
+    bool kept = true;
+    for (CDocument *document : std::as_const(m_documents)) {
+        if (!document->IsModified())
+            continue;
+        // Its changes are safe in the copy: nothing is lost when it closes.
+        if (recovery::Keep(*document))
+            document->SetModifiedFlag(false);
+        else
+            kept = false;
+    }
+    CloseAllFrames();
+    return kept;
+}
+
+void StudyManager::RestoreCopies(const QList<recovery::Copy> &copies)
+{
+    for (const recovery::Copy &copy : copies) {
+        CDocTemplate *docTemplate = TemplateOfFile(copy.file);
+        if (!docTemplate)
+            continue;
+        std::unique_ptr<CDocument> document =
+            docTemplate->OpenDocumentFile(copy.file, MessageParent());
+        if (!document)
+            continue;
+        document->SetPathName(copy.pathName);
+        if (copy.pathName.isEmpty())
+            document->SetTitle(docTemplate->TakeUntitledTitle());
+        document->SetModifiedFlag(true);
+        AdoptDocument(std::move(document));
+    }
+}
+
+bool StudyManager::CloseAllFrames()
+{
     for (const CDocument *document : std::as_const(m_documents))
         m_closing << document;
     bool closed = true;

@@ -13,6 +13,9 @@ class CDocument;
 class CScrollView;
 class QMdiArea;
 class RecentFiles;
+namespace recovery {
+struct Copy;
+}
 
 // The open studies and their windows: the study types, creating, opening, saving and closing
 // studies, asking about unsaved changes, and more windows on one study.
@@ -48,6 +51,12 @@ public:
     bool CloseStudy(CDocument &document);
     // Asks about every modified study, then closes them all; false when the user cancelled.
     bool CloseAll();
+    // Closes every study without a question, once a recovery copy of each modified one is
+    // kept; false when a copy could not be written.
+    bool CloseAllKeepingCopies();
+    // Opens recovery copies as the studies they were: modified, and saved to their own file
+    // or, for a study never saved, named as a new study of their type.
+    void RestoreCopies(const QList<recovery::Copy> &copies);
     CChildFrame *NewWindow(CDocument &document);
 
     // The window that the commands act on: the active one, or the last active while a dialog
@@ -68,6 +77,7 @@ Q_SIGNALS:
     void activeChanged();
 
 private:
+    bool CloseAllFrames();
     CChildFrame *AddFrame(CDocument &document);
     void AdoptDocument(std::unique_ptr<CDocument> document);
     void FrameGone(CChildFrame *frame);

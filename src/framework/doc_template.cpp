@@ -26,11 +26,23 @@ std::unique_ptr<CDocument> CDocTemplate::CreateNewDocument()
 {
     std::unique_ptr<CDocument> document = CreateEmptyDocument();
     // The wizard may already show the title that the study will have.
-    document->SetTitle(GetDocString(docName) + QString::number(m_untitledCount + 1));
+    document->SetTitle(NextUntitledTitle());
     if (!document->OnNewDocument())
         return nullptr;
     ++m_untitledCount;
     return document;
+}
+
+QString CDocTemplate::NextUntitledTitle() const
+{
+    return GetDocString(docName) + QString::number(m_untitledCount + 1);
+}
+
+QString CDocTemplate::TakeUntitledTitle()
+{
+    const QString title = NextUntitledTitle();
+    ++m_untitledCount;
+    return title;
 }
 
 std::unique_ptr<CDocument> CDocTemplate::OpenDocumentFile(const QString &path,

@@ -36,6 +36,10 @@ public:
     // A new document, titled with the document name and the next count ("Biorythme1"), filled
     // by its OnNewDocument; nullptr when that was cancelled, and the count does not advance.
     std::unique_ptr<CDocument> CreateNewDocument();
+    // The title of the next new study of this type: the document name and its count
+    // ("Biorythme2"). Take counts it, for a study that comes back untitled.
+    QString NextUntitledTitle() const;
+    QString TakeUntitledTitle();
     // A document read from the file; nullptr after the failure was shown in a message box.
     std::unique_ptr<CDocument> OpenDocumentFile(const QString &path, QWidget *messageParent);
     // A document just constructed and tied to this template, for readers that report failures

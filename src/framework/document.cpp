@@ -22,6 +22,13 @@ QString CDocument::ReadFrom(QIODevice &device)
     return file_messages::ForReadError(ar.error());
 }
 
+QString CDocument::WriteTo(QIODevice &device)
+{
+    CArchive ar(&device, CArchive::store);
+    Serialize(ar);
+    return ar.ok() ? QString() : file_messages::SaveFailed();
+}
+
 QString CDocument::ReadFile(const QString &path)
 {
     QFile file(path);
@@ -38,11 +45,7 @@ QString CDocument::ReadFile(const QString &path)
 QString CDocument::WriteFile(const QString &path)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file_messages::SaveFailed();
-    CArchive ar(&file, CArchive::store);
-    Serialize(ar);
-    if (!ar.ok() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !WriteTo(file).isEmpty() || !file.commit())
         return file_messages::SaveFailed();
     SetPathName(path);
     SetModifiedFlag(false);

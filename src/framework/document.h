@@ -28,8 +28,10 @@ public:
     // on failure it keeps its path, title and modified flag.
     QString ReadFile(const QString &path);
     QString WriteFile(const QString &path);
-    // The same from or to any device, for tests and tools; the path is not changed.
+    // The same from or to any device, for tests, tools and recovery copies; the path and the
+    // modified flag are not changed.
     QString ReadFrom(QIODevice &device);
+    QString WriteTo(QIODevice &device);
 
     // ReadFile and WriteFile with the failure shown in a message box owned by messageParent.
     bool OnOpenDocument(const QString &path, QWidget *messageParent);

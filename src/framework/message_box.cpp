@@ -1,5 +1,6 @@
 #include "framework/message_box.h"
 
+#include <QAbstractButton>
 #include <utility>
 
 namespace messages {
@@ -10,18 +11,37 @@ Hook &hook()
     static Hook h;
     return h;
 }
+
+QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
+                                QMessageBox::StandardButton defaultButton)
+{
+    if (hook())
+        return hook()(shown);
+    QMessageBox box(shown.icon, kCaption, shown.text, shown.buttons, parent);
+    for (const NamedButton &named : shown.named)
+        box.button(named.button)->setText(named.text);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 } // namespace
 
 QMessageBox::StandardButton Show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                  QMessageBox::StandardButtons buttons,
                                  QMessageBox::StandardButton defaultButton)
 {
-    if (hook())
-        return hook()(Shown{icon, text, buttons});
-    QMessageBox box(icon, kCaption, text, buttons, parent);
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return Ask(parent, Shown{icon, text, buttons, {}}, defaultButton);
+}
+
+QMessageBox::StandardButton Choose(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                   const QList<NamedButton> &buttons,
+                                   QMessageBox::StandardButton defaultButton)
+{
+    Shown shown{icon, text, {}, buttons};
+    for (const NamedButton &named : buttons)
+        shown.buttons |= named.button;
+    return Ask(parent, shown, defaultButton);
 }
 
 void SetHook(Hook h)

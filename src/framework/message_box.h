@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QMessageBox>
 #include <QString>
-
 #include <functional>
 
 // Every modal message of the program goes through here, so that tests can answer it.
@@ -15,11 +15,24 @@ QMessageBox::StandardButton Show(QWidget *parent, QMessageBox::Icon icon, const 
                                  QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                  QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
+// A button that carries a text of the program's own ("Récupérer") in place of Qt's.
+struct NamedButton
+{
+    QMessageBox::StandardButton button;
+    QString text;
+};
+
+// Show with buttons of the program's own texts.
+QMessageBox::StandardButton Choose(QWidget *parent, QMessageBox::Icon icon, const QString &text,
+                                   const QList<NamedButton> &buttons,
+                                   QMessageBox::StandardButton defaultButton);
+
 struct Shown
 {
     QMessageBox::Icon icon;
     QString text;
     QMessageBox::StandardButtons buttons;
+    QList<NamedButton> named; // the buttons with texts of their own, for Choose
 };
 
 // A test answers the boxes instead of a user: while a hook is set no box is shown and the

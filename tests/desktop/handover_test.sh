@@ -14,16 +14,7 @@ settings=$XDG_CONFIG_HOME/Velmora/Ondaris.conf
 mkdir -p studies elsewhere
 cp "$here/Jean Dupont.bio" "$here/Marie et Paul.aff" studies/
 
-# Waits up to 15 s for a condition.
-wait_for() {
-    tries=0
-    until eval "$1"; do
-        tries=$((tries + 1))
-        [ $tries -lt 150 ] || return 1
-        sleep 0.1
-    done
-}
-socket_ready() { ls "$XDG_RUNTIME_DIR" | grep -q '^ondaris-'; }
+. "$here/program.sh"
 opened() { grep -qF "$1" "$settings" 2>/dev/null; }
 
 "$program" &

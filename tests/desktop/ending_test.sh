@@ -1,0 +1,81 @@
+#!/bin/sh
+# Ends that the user does not choose in the menus, with the built program: a lock left beside
+# the settings by a program killed while it wrote them does not stall the next start, and
+# SIGTERM or SIGINT end the program as "Quitter" does, without a question, a message box open
+# or not.
+# Usage: ending_test.sh PROGRAM
+set -eu
+program=$1
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/program.sh"
+status=0
+fail() { echo "FAIL: $*" >&2; status=1; }
+pid=
+trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || :' EXIT
+
+settings=$XDG_CONFIG_HOME/Velmora/Ondaris.conf
+recovery=$XDG_DATA_HOME/ondaris/recovery
+study=$PWD/studies/Jean\ Dupont.bio
+mkdir -p "$XDG_CONFIG_HOME/Velmora" studies
+cp "$here/Jean Dupont.bio" studies/
+
+# Starts the program in the background with Ctrl+C acting on it, as in a terminal.
+start() {
+    env --default-signal=INT "$program" "$@" &
+    pid=$!
+}
+ended() {
+    state=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -c1)
+    [ -z "$state" ] || [ "$state" = Z ]
+}
+# Sends the signal and gives the program 15 s to end; then its exit status is in $code.
+end_with() {
+    kill -s "$1" "$pid"
+    wait_for ended || fail "SIG$1 did not end the program ($2)"
+    kill -KILL "$pid" 2>/dev/null || :
+    code=0
+    wait "$pid" || code=$?
+    pid=
+}
+
+# An empty lock, as a kill while the settings were written leaves it; the first start writes
+# "Splash" once its splash screen has gone.
+: >"$settings.lock"
+start
+wait_for 'grep -q "^Splash=0" "$settings" 2>/dev/null' ||
+    fail "a lock left by a killed program stalls the start"
+end_with TERM "after a stale lock"
+
+# The end of "Quitter": the window's place and the names list are written, whole.
+for signal in TERM INT; do
+    printf '[Settings]\nSplash=0\nSauvPosi=1\n' >"$settings"
+    rm -f Ondaris.dat
+    start "$study"
+    wait_for 'grep -qF "studies/Jean Dupont.bio" "$settings"' || fail "the study did not open"
+    end_with "$signal" "a study open"
+    [ "$code" -eq 0 ] || fail "SIG$signal ended the program with status $code"
+    grep -q '^PosW=' "$settings" || fail "SIG$signal: the window's place was not stored"
+    grep -qF 'Jean Dupont' Ondaris.dat 2>/dev/null || fail "SIG$signal: the names list was not written"
+    [ ! -e "$settings.lock" ] || fail "SIG$signal left the settings locked"
+done
+
+# A names list that cannot be written: its message must not hold the end, nobody may answer it.
+printf '[General]\nDefault=%s/absent\n[Settings]\nSplash=0\n' "$PWD" >"$settings"
+start "$study"
+wait_for 'grep -qF "studies/Jean Dupont.bio" "$settings"' || fail "the study did not open"
+end_with TERM "the names list not writable"
+rm -f "$settings"
+
+# A signal while the start offers the copies of a former end: the box goes, the copies wait.
+mkdir -p "$recovery"
+cp "$study" "$recovery/1.bio"
+printf '[{"copy": "1.bio", "file": "%s", "title": "Jean Dupont.bio"}]\n' "$study" \
+    >"$recovery/index.json"
+start
+wait_for socket_ready || fail "the program did not start"
+sleep 1
+end_with TERM "the recovery offer open"
+[ "$code" -eq 0 ] || fail "SIGTERM ended the program with status $code"
+[ -e "$recovery/index.json" ] && [ -e "$recovery/1.bio" ] ||
+    fail "copies that the user did not answer for were dropped"
+exit $status
