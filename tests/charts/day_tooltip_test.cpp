@@ -1,4 +1,5 @@
 #include "charts/compatibilite_view.h"
+#include "common/french_locale.h"
 #include "charts/curve_chart.h"
 #include "framework/painter_device.h"
 #include "people/names_list.h"
@@ -82,8 +83,5 @@ private Q_SLOTS:
     }
 };
 
-// Dates as a French user writes them, whatever the machine's language; set before the
-// application object reads the locale.
-[[maybe_unused]] static const bool frenchLocale = qputenv("LC_ALL", "fr_FR.UTF-8");
-QTEST_MAIN(DayTooltipTest)
+QTEST_MAIN_FRENCH(DayTooltipTest)
 #include "day_tooltip_test.moc"
