@@ -19,13 +19,13 @@ struct CommandLine
     };
 
     Mode mode = Mode::Run;
-    QString study;   // the study file named, if any
+    QString study;       // the study file named, if any
     QStringList studies; // Run: every study file named, as the desktop may name several
-    QString output;  // --export
-    QString printer; // --print-to; empty for the default printer
+    QString output;      // --export
+    QString printer;     // --print-to; empty for the default printer
     bool json = false;
     int days = StudyDays::kPageSpan; // --days: the span of the critical days and of the CSV
-    QString message; // the help, the version or the error, in French
+    QString message;                 // the help, the version or the error, in French
 
     // The exit code of a wrong command line.
     static constexpr int kUsageError = 2;

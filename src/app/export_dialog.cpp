@@ -49,7 +49,8 @@ QString ExportWithDialog(QWidget *parent, CDocument &study, const QString &folde
     // A name typed without a known extension takes the one of the chosen filter.
     std::optional<ExportFormat> format = ExportFormatOf(path);
     if (!format || !ExportAllowed(study, *format)) {
-        const ExportFormatInfo &info = offered.at(std::max(qsizetype(0), filters.indexOf(chosenFilter)));
+        const ExportFormatInfo &info =
+            offered.at(std::max(qsizetype(0), filters.indexOf(chosenFilter)));
         path += u'.' + info.suffix;
         format = info.format;
     }

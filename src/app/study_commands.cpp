@@ -91,9 +91,8 @@ void StudyCommands::Update()
 
     for (const int id :
          {cmd::FileSave, cmd::FileSaveAs, cmd::FileClose, cmd::Print, cmd::PrintPreview,
-          cmd::FileExport,
-          cmd::Identification, cmd::Comments, cmd::WindowNew, cmd::WindowCascade, cmd::WindowTile,
-          cmd::WindowArrange, cmd::NextPane, cmd::PreviousPane})
+          cmd::FileExport, cmd::Identification, cmd::Comments, cmd::WindowNew, cmd::WindowCascade,
+          cmd::WindowTile, cmd::WindowArrange, cmd::NextPane, cmd::PreviousPane})
         commands.Action(id)->setEnabled(frame != nullptr);
     commands.Action(cmd::StartDate)->setEnabled(document && document->HasStartDate());
     commands.Action(cmd::Average)->setEnabled(CurveChartOf(frame) != nullptr);

@@ -86,8 +86,8 @@ void DrawLegend(DrawDevice &dc, const PageFrame &frame, int y, bool showAverage)
 
 int ChartColumns::DayAt(const QPoint &point) const
 {
-    if (step <= 0 || point.x() < left || point.x() >= left + kColumns * step ||
-        point.y() < top || point.y() > bottom)
+    if (step <= 0 || point.x() < left || point.x() >= left + kColumns * step || point.y() < top ||
+        point.y() > bottom)
         return -1;
     return (point.x() - left) / step;
 }

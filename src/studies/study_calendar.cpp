@@ -39,10 +39,13 @@ QString Summary(const StudyDays::Critical &critical, const QString &name)
            cycles.join(QStringLiteral(", ")) + QStringLiteral(" — ") + name;
 }
 
-// The same person on the same day gives the same UID, whatever the study and the export.
-QByteArray Uid(const StudyDays::Person &person, const QDate &date)
+// The same person of the study on the same day gives the same UID at every export; the
+// person's number keeps two persons of one name and birth date apart.
+QByteArray Uid(const StudyDays::Critical &critical, const StudyDays::Person &person)
 {
-    const QByteArray key = person.name.toUtf8() + '\n' + QByteArray::number(person.birthDay);
+    const QDate &date = critical.date;
+    const QByteArray key = QByteArray::number(critical.person) + '\n' + person.name.toUtf8() +
+                           '\n' + QByteArray::number(person.birthDay);
     return date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-' +
            QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16) +
            "@ondaris.velmora";
@@ -66,11 +69,12 @@ StudyCalendar StudyCalendarOf(const StudyDays &days, int span, const QDateTime &
     for (const StudyDays::Critical &critical : days.CriticalDays(span)) {
         const StudyDays::Person &person = days.Persons().at(critical.person - 1);
         icalcomponent *event = ical->componentNew(ICAL_VEVENT_COMPONENT);
-        ical->addProperty(event, ical->uid(Uid(person, critical.date).constData()));
+        ical->addProperty(event, ical->uid(Uid(critical, person).constData()));
         ical->addProperty(event, ical->dtstamp(dtstamp));
         ical->addProperty(event, ical->dtstart(AllDay(critical.date)));
         ical->addProperty(event, ical->dtend(AllDay(critical.date.addDays(1))));
-        ical->addProperty(event, ical->summary(Summary(critical, person.name).toUtf8().constData()));
+        ical->addProperty(event,
+                          ical->summary(Summary(critical, person.name).toUtf8().constData()));
         ical->addProperty(event, ical->transp(ICAL_TRANSP_TRANSPARENT));
         ical->addComponent(calendar, event);
     }

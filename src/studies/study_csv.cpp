@@ -1,7 +1,7 @@
 #include "studies/study_csv.h"
 
-#include "core/ole_date_time.h"
 #include "core/calendar.h"
+#include "core/ole_date_time.h"
 #include "studies/affinite_doc.h"
 #include "studies/study_days.h"
 
@@ -48,8 +48,7 @@ QList<QStringList> DayRows(const StudyDays &days, int span)
         const StudyDays::Values values = days.ValuesOf(day);
         rows.append({date.toString(Qt::ISODate), WeekdayName(COleDateTime::FromQDate(date)),
                      Number(values.intellectual), Number(values.sentimental),
-                     Number(values.physical), Number(values.average),
-                     days.CriticalText(day)});
+                     Number(values.physical), Number(values.average), days.CriticalText(day)});
     }
     return rows;
 }

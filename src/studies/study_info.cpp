@@ -229,8 +229,7 @@ int RunStudyInfo(const QString &path, bool json, int span, QTextStream &out, QTe
         return 1;
     }
     if (json)
-        out << QJsonDocument(StudyInfoJson(*study.document, span))
-                   .toJson(QJsonDocument::Indented);
+        out << QJsonDocument(StudyInfoJson(*study.document, span)).toJson(QJsonDocument::Indented);
     else
         out << StudyInfoText(*study.document, span);
     out.flush();

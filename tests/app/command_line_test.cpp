@@ -116,8 +116,8 @@ void CommandLineTest::wrongLines_data()
     QTest::newRow("json alone") << QStringList{QStringLiteral("--json"), bio}
                                 << QStringLiteral("L'option --json ne s'emploie qu'avec --info.");
     QTest::newRow("--days with a page")
-        << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"), QStringLiteral("--days"),
-                       QStringLiteral("60"), bio}
+        << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"),
+                       QStringLiteral("--days"), QStringLiteral("60"), bio}
         << QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export .csv ou .ics.");
     for (const char *days : {"0", "3661", "dix"})
         QTest::addRow("--days %s", days)

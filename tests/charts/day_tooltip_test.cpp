@@ -1,6 +1,6 @@
 #include "charts/compatibilite_view.h"
-#include "common/french_locale.h"
 #include "charts/curve_chart.h"
+#include "common/french_locale.h"
 #include "framework/painter_device.h"
 #include "people/names_list.h"
 #include "studies/compatibilite_doc.h"
@@ -65,20 +65,19 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
 
         const QString tip = TipAt(view, PointOf(12));
-        QCOMPARE(tip,
-                 QStringLiteral("Mercredi 13/01/2027\n"
-                                "Intellectuel : 2,0\n"
-                                "Sentimental : -1,5\n"
-                                "Physique : -0,3\n"
-                                "Jours critiques : Physique, Intellectuel (Claire Fontaine) / "
-                                "Physique, Sentimental (Paul)"));
+        QCOMPARE(tip, QStringLiteral("Mercredi 13/01/2027\n"
+                                     "Intellectuel : 2,0\n"
+                                     "Sentimental : -1,5\n"
+                                     "Physique : -0,3\n"
+                                     "Jours critiques : Physique, Intellectuel (Claire Fontaine) / "
+                                     "Physique, Sentimental (Paul)"));
         // 4 January: 106 and 117 days, no cycle crosses zero.
         const QStringList quiet = TipAt(view, PointOf(3)).split(u'\n');
         QCOMPARE(quiet.size(), 4);
         QCOMPARE(quiet.constFirst(), QStringLiteral("Lundi 04/01/2027"));
         view.OnAverage();
-        QCOMPARE(TipAt(view, PointOf(12)), QStringLiteral("Mercredi 13/01/2027\nMoyenne : 0,0\n") +
-                                               tip.section(u'\n', 4));
+        QCOMPARE(TipAt(view, PointOf(12)),
+                 QStringLiteral("Mercredi 13/01/2027\nMoyenne : 0,0\n") + tip.section(u'\n', 4));
         QCOMPARE(TipAt(view, PointOf(-1)), QString());
     }
 };

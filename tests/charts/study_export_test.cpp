@@ -130,6 +130,17 @@ private Q_SLOTS:
                    QStringLiteral("20270125 Jour critique : Physique — Paul"),
                    QStringLiteral("20270127 Jour critique : Sentimental — Paul"),
                };
+        // The same person twice still gives two events, each with its own UID.
+        const QString twice = QStringLiteral("20270101 Jour triple critique : Physique, "
+                                             "Sentimental, Intellectuel — Léa");
+        QTest::newRow("one person twice")
+            << Study(QStringLiteral("lea.bi2"), File(1, "",
+                                                     "L\xE9"
+                                                     "a",
+                                                     "L\xE9"
+                                                     "a",
+                                                     {Date(kStart), Date(kStart), Date(kStart)}))
+            << 1 << QStringList{twice, twice};
         // Born on the start date: all three cycles start at zero. The long accented name must
         // come back whole from libical's folded lines.
         const QString longName = QStringLiteral("Éléonore-Géraldine de La Tour-Maubourg et "
@@ -160,10 +171,9 @@ private Q_SLOTS:
         QSet<QString> uids;
         for (const Event &event : events) {
             written << event.date + u' ' + event.summary;
-            QCOMPARE(event.end,
-                     QDate::fromString(event.date, QStringLiteral("yyyyMMdd"))
-                         .addDays(1)
-                         .toString(QStringLiteral("yyyyMMdd")));
+            QCOMPARE(event.end, QDate::fromString(event.date, QStringLiteral("yyyyMMdd"))
+                                    .addDays(1)
+                                    .toString(QStringLiteral("yyyyMMdd")));
             QVERIFY(event.transparent);
             QVERIFY(event.stamped);
             uids.insert(event.uid);
@@ -211,8 +221,9 @@ private Q_SLOTS:
         QVERIFY(csv.endsWith("\r\n"));
         const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 1 + span + 1);
-        QCOMPARE(lines[0],
-                 QStringLiteral("Date;Jour;Intellectuel;Sentimental;Physique;Moyenne;Jours critiques"));
+        QCOMPARE(
+            lines[0],
+            QStringLiteral("Date;Jour;Intellectuel;Sentimental;Physique;Moyenne;Jours critiques"));
 
         const LoadedStudy loaded = LoadStudy(study);
         const auto &doc = *qobject_cast<const COndarisDoc2 *>(loaded.document.get());
@@ -228,11 +239,12 @@ private Q_SLOTS:
                 QCOMPARE(intellectual, doc.curveIntellectual[day]);
                 QCOMPARE(sentimental, doc.curveSentimental[day]);
                 QCOMPARE(physical, doc.curvePhysical[day]);
-                QCOMPARE(Decimal(fields[5]), CycleAverage(doc.curveIntellectual,
-                                                          doc.curveSentimental, doc.curvePhysical,
-                                                          day));
+                QCOMPARE(Decimal(fields[5]),
+                         CycleAverage(doc.curveIntellectual, doc.curveSentimental,
+                                      doc.curvePhysical, day));
             } else {
-                QCOMPARE(physical, 0.5 * (CycleValue(23, lived1 + day) + CycleValue(23, lived2 + day)));
+                QCOMPARE(physical,
+                         0.5 * (CycleValue(23, lived1 + day) + CycleValue(23, lived2 + day)));
             }
         }
         QCOMPARE(lines[1], QStringLiteral("2027-01-01;Vendredi;") + lines[1].section(u';', 2, 5) +
@@ -282,8 +294,8 @@ private Q_SLOTS:
              {QStringLiteral("Ondaris v3 - Compatibilité à partir d'une date donnée"),
               QStringLiteral("Identification 1 : "), QStringLiteral("Graphique :"),
               QStringLiteral("Sentimental"), QStringLiteral("Commentaires :")})
-            QVERIFY2(texts.contains(text), qPrintable(text + QStringLiteral(" in ") +
-                                                      texts.join(QStringLiteral(" | "))));
+            QVERIFY2(texts.contains(text),
+                     qPrintable(text + QStringLiteral(" in ") + texts.join(QStringLiteral(" | "))));
     }
 };
 
