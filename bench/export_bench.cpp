@@ -1,4 +1,4 @@
-#include "charts/page_export.h"
+#include "charts/study_export.h"
 
 #include <QApplication>
 #include <QFont>
@@ -53,7 +53,7 @@ private Q_SLOTS:
         QTextStream err(&messages);
         QBENCHMARK
         {
-            QCOMPARE(RunExport(m_dir.filePath(QStringLiteral("page.pdf")), study, err), 0);
+            QCOMPARE(RunExport(m_dir.filePath(QStringLiteral("page.pdf")), study, 29, err), 0);
         }
     }
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   g++ make cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-svg-dev
-  libqt6svg6 qt6-translations-l10n qt6-image-formats-plugins
+  libqt6svg6 qt6-translations-l10n qt6-image-formats-plugins libical-dev
   fonts-liberation2 fontconfig
   xvfb xauth x11-xkb-utils libx11-dev libxkbfile-dev
   clang libclang-rt-14-dev

@@ -15,6 +15,7 @@ enum Id : int {
     Identification = 32783,
     Comments = 32785,
     StartDate = 32786,
+    FileExport = 32790,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

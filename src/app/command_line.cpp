@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "charts/study_export.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -19,17 +21,24 @@ struct Options
                                               "ouvrir de fenêtre."),
                                QStringLiteral("imprimante")};
     QCommandLineOption exportTo{QStringLiteral("export"),
-                                QStringLiteral("Écrit la page de l'étude dans le fichier, en PDF "
-                                               "ou en PNG selon son extension (.pdf, .png)."),
+                                QStringLiteral("Écrit l'étude dans le fichier, selon son "
+                                               "extension : la page en PDF, PNG ou SVG, les "
+                                               "valeurs par jour en CSV, les jours critiques en "
+                                               "iCalendar (.pdf, .png, .svg, .csv, .ics)."),
                                 QStringLiteral("sortie")};
     QCommandLineOption info{QStringLiteral("info"),
                             QStringLiteral("Écrit le contenu de l'étude sur la sortie standard.")};
     QCommandLineOption json{QStringLiteral("json"),
                             QStringLiteral("Avec --info : l'écrit en un objet JSON.")};
+    QCommandLineOption days{QStringLiteral("days"),
+                            QStringLiteral("Avec --info ou un export .csv ou .ics : le nombre de "
+                                           "jours à partir de la date de départ (1 à 3660, 29 "
+                                           "sans l'option)."),
+                            QStringLiteral("jours")};
 
     QList<QCommandLineOption> All() const
     {
-        return {help, version, print, printTo, exportTo, info, json};
+        return {help, version, print, printTo, exportTo, info, json, days};
     }
 };
 
@@ -64,6 +73,13 @@ CommandLine Fail(const QString &message)
 QString Dashed(const QString &name)
 {
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The exports whose length follows --days: the others are one page.
+bool ExportHasSpan(const QString &output)
+{
+    const std::optional<ExportFormat> format = ExportFormatOf(output);
+    return format == ExportFormat::Csv || format == ExportFormat::Ics;
 }
 
 } // namespace
@@ -115,6 +131,17 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     } else if (parser.isSet(options.info)) {
         line.mode = CommandLine::Mode::Info;
         line.json = parser.isSet(options.json);
+    }
+    if (parser.isSet(options.days)) {
+        if (line.mode != CommandLine::Mode::Info &&
+            !(line.mode == CommandLine::Mode::Export && ExportHasSpan(line.output)))
+            return Fail(QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export "
+                                       ".csv ou .ics."));
+        bool number = false;
+        line.days = parser.value(options.days).toInt(&number);
+        if (!number || line.days < 1 || line.days > StudyDays::kMaxSpan)
+            return Fail(QStringLiteral("Le nombre de jours doit être un entier de 1 à %1.")
+                            .arg(StudyDays::kMaxSpan));
     }
 
     if (line.mode != CommandLine::Mode::Run && line.study.isEmpty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "studies/study_days.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -10,19 +12,20 @@ struct CommandLine
         Run,     // the main window, with the study to open if one is named
         Help,    // --help
         Version, // --version
-        Info,    // --info [--json] STUDY
-        Export,  // --export OUT STUDY
+        Info,    // --info [--json] STUDY [--days N]
+        Export,  // --export OUT STUDY [--days N]
         Print,   // --print STUDY, --print-to PRINTER STUDY
         Error,   // a wrong command line: message says why
     };
 
     Mode mode = Mode::Run;
-    QString study;   // the study file named, if any
+    QString study;       // the study file named, if any
     QStringList studies; // Run: every study file named, as the desktop may name several
-    QString output;  // --export
-    QString printer; // --print-to; empty for the default printer
+    QString output;      // --export
+    QString printer;     // --print-to; empty for the default printer
     bool json = false;
-    QString message; // the help, the version or the error, in French
+    int days = StudyDays::kPageSpan; // --days: the span of the critical days and of the CSV
+    QString message;                 // the help, the version or the error, in French
 
     // The exit code of a wrong command line.
     static constexpr int kUsageError = 2;

@@ -19,7 +19,7 @@ struct CommandInfo
 };
 
 // The program's own prompts, then those of the commands the framework used to bring.
-const std::array<CommandInfo, 31> kCommands = {{
+const std::array<CommandInfo, 32> kCommands = {{
     {cmd::Preferences, u"Préférences utilisateur\nPréférences", "preferences"},
     {cmd::Average, u"Affiche la moyenne des trois courbes\nMoyenne", "average"},
     {cmd::Calendar, u"Affiche le calendrier\nCalendrier", "calendar"},
@@ -36,6 +36,9 @@ const std::array<CommandInfo, 31> kCommands = {{
      "identification"},
     {cmd::Comments, u"Commenter le graphique\nCommentaires", "comments"},
     {cmd::StartDate, u"Modifier la date de départ\nDate de départ", "start_date"},
+    {cmd::FileExport,
+     u"Exporte l'étude active en PDF, PNG, SVG, CSV ou iCalendar (jours critiques)\nExporter",
+     nullptr, Qt::CTRL | Qt::Key_E},
     {cmd::FileNew, u"Crée une nouvelle étude\nNouveau", nullptr, Qt::CTRL | Qt::Key_N},
     {cmd::FileOpen, u"Ouvre une étude existante\nOuvrir", "open", Qt::CTRL | Qt::Key_O},
     {cmd::FileClose, u"Ferme l'étude active\nFermer", nullptr},

@@ -30,6 +30,7 @@ Menu FileMenuOfStudy()
              kSeparator,
              {cmd::Print, u"&Imprimer...\tCtrl+P"},
              {cmd::PrintPreview, u"&Aperçu avant impression"},
+             {cmd::FileExport, u"&Exporter...\tCtrl+E"},
              kPrintSetup,
              kSeparator,
              kRecent,

@@ -2,7 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/ondaris_app.h"
-#include "charts/page_export.h"
+#include "charts/study_export.h"
 #include "framework/message_box.h"
 #include "studies/study_info.h"
 
@@ -93,9 +93,9 @@ int RunTool(const CommandLine &line)
     QTextStream err(stderr);
     switch (line.mode) {
     case CommandLine::Mode::Info:
-        return RunStudyInfo(line.study, line.json, out, err);
+        return RunStudyInfo(line.study, line.json, line.days, out, err);
     case CommandLine::Mode::Export:
-        return RunExport(line.output, line.study, err);
+        return RunExport(line.output, line.study, line.days, err);
     default:
         return 0;
     }

@@ -3,6 +3,7 @@
 #include "app/child_frame.h"
 #include "app/command_ids.h"
 #include "app/commands.h"
+#include "app/export_dialog.h"
 #include "app/main_frame.h"
 #include "app/main_menus.h"
 #include "app/menu_tables.h"
@@ -55,6 +56,9 @@ void StudyCommands::Connect()
     onDocument(cmd::FileSaveAs, [this](CDocument &document) { m_studies.SaveAs(document); });
     onDocument(cmd::FileClose, [this](CDocument &document) { m_studies.CloseStudy(document); });
     onDocument(cmd::WindowNew, [this](CDocument &document) { m_studies.NewWindow(document); });
+    onDocument(cmd::FileExport, [this](CDocument &document) {
+        ExportWithDialog(&m_frame, document, m_studies.DialogFolder());
+    });
     onDocument(cmd::Identification, [](CDocument &document) { document.OnEditPersons(); });
     onDocument(cmd::StartDate, [](CDocument &document) {
         if (document.HasStartDate())
@@ -87,8 +91,8 @@ void StudyCommands::Update()
 
     for (const int id :
          {cmd::FileSave, cmd::FileSaveAs, cmd::FileClose, cmd::Print, cmd::PrintPreview,
-          cmd::Identification, cmd::Comments, cmd::WindowNew, cmd::WindowCascade, cmd::WindowTile,
-          cmd::WindowArrange, cmd::NextPane, cmd::PreviousPane})
+          cmd::FileExport, cmd::Identification, cmd::Comments, cmd::WindowNew, cmd::WindowCascade,
+          cmd::WindowTile, cmd::WindowArrange, cmd::NextPane, cmd::PreviousPane})
         commands.Action(id)->setEnabled(frame != nullptr);
     commands.Action(cmd::StartDate)->setEnabled(document && document->HasStartDate());
     commands.Action(cmd::Average)->setEnabled(CurveChartOf(frame) != nullptr);

@@ -26,16 +26,20 @@ ChartView::ChartView(CDocument *document, QWidget *parent)
 void ChartView::OnInitialUpdate()
 {
     QSize total = kMinimumScrollSize;
-    if (m_document) {
-        // The page's extent at the screen's font before the first drawing, so that the window
-        // can be sized to the page.
-        QImage scratch(1, 1, QImage::Format_RGB32);
-        QPainter painter(&scratch);
-        PainterDevice dc(painter, false, ScreenWidth());
-        OnPrepareDC(dc);
-        total = DrawPage(dc).expandedTo(total);
-    }
+    // The page's extent at the screen's font before the first drawing, so that the window can
+    // be sized to the page.
+    if (m_document)
+        OnScreenDevice([this, &total](DrawDevice &dc) { total = DrawPage(dc).expandedTo(total); });
     SetScrollSizes(total, kPageStep, kLineStep);
+}
+
+void ChartView::OnScreenDevice(const std::function<void(DrawDevice &dc)> &use)
+{
+    QImage scratch(1, 1, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    PainterDevice dc(painter, false, ScreenWidth());
+    OnPrepareDC(dc);
+    use(dc);
 }
 
 void ChartView::OnPrepareDC(DrawDevice &dc)

@@ -4,6 +4,7 @@
 #include "framework/scroll_view.h"
 
 #include <QPointer>
+#include <functional>
 
 // What the three study views share: the font height of each drawing, the scroll sizes that
 // follow the page, the comment command and the "&Modifier" context menu.
@@ -33,6 +34,9 @@ protected:
     virtual QString &Comment() = 0;
 
     void OnContextMenu(const QPoint &globalPos) override;
+
+    // Runs use on a device with the screen's metrics, prepared as for a drawing of this view.
+    void OnScreenDevice(const std::function<void(DrawDevice &dc)> &use);
 
 private:
     // Widens the scroll sizes to a page that has grown beyond them, or back.

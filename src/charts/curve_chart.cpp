@@ -15,9 +15,12 @@ const QColor kMidlineColor(180, 180, 180);
 const QColor kSundayColor(128, 0, 0);
 const QColor kWeekdayColor(0, 0, 128);
 
-void DrawColumns(DrawDevice &dc, const PageFrame &frame, int y0, int yb, const CurveChartData &data)
+void DrawColumns(DrawDevice &dc, const PageFrame &frame, const ChartColumns &columns,
+                 const CurveChartData &data)
 {
-    const int step = (frame.right - frame.left) / kColumns;
+    const int step = columns.step;
+    const int y0 = columns.top;
+    const int yb = columns.bottom;
     dc.SelectFont(LabelFont(frame.fontHeight));
     for (int i = 0; i < kColumns; ++i) {
         const int x = frame.left + i * step;
@@ -30,29 +33,33 @@ void DrawColumns(DrawDevice &dc, const PageFrame &frame, int y0, int yb, const C
 }
 
 template <typename ValueOf>
-void DrawCurve(DrawDevice &dc, const PageFrame &frame, int ym, const QColor &color, ValueOf value)
+void DrawCurve(DrawDevice &dc, const PageFrame &frame, const ChartColumns &columns, int ym,
+               const QColor &color, ValueOf value)
 {
-    const int step = (frame.right - frame.left) / kColumns;
     QList<QPoint> points;
     points.reserve(kPoints);
     for (int k = 0; k < kPoints; ++k)
-        points.append(QPoint(frame.left + k * step, ym + CurveOffset(frame.units.a, value(k))));
+        points.append(
+            QPoint(columns.left + k * columns.step, ym + CurveOffset(frame.units.a, value(k))));
     dc.SelectPen(PenSpec{PenSpec::Solid, 2, color});
     dc.Polyline(points);
     dc.SelectPen(PenSpec{});
 }
 
-void DrawCurves(DrawDevice &dc, const PageFrame &frame, int ym, const CurveChartData &data)
+void DrawCurves(DrawDevice &dc, const PageFrame &frame, const ChartColumns &columns, int ym,
+                const CurveChartData &data)
 {
     if (data.showAverage) {
-        DrawCurve(dc, frame, ym, kAverageColor, [&data](int k) {
+        DrawCurve(dc, frame, columns, ym, kAverageColor, [&data](int k) {
             return CycleAverage(data.intellectual, data.sentimental, data.physical, k);
         });
         return;
     }
-    DrawCurve(dc, frame, ym, kIntellectualColor, [&data](int k) { return data.intellectual[k]; });
-    DrawCurve(dc, frame, ym, kSentimentalColor, [&data](int k) { return data.sentimental[k]; });
-    DrawCurve(dc, frame, ym, kPhysicalColor, [&data](int k) { return data.physical[k]; });
+    DrawCurve(dc, frame, columns, ym, kIntellectualColor,
+              [&data](int k) { return data.intellectual[k]; });
+    DrawCurve(dc, frame, columns, ym, kSentimentalColor,
+              [&data](int k) { return data.sentimental[k]; });
+    DrawCurve(dc, frame, columns, ym, kPhysicalColor, [&data](int k) { return data.physical[k]; });
 }
 
 void DrawLegend(DrawDevice &dc, const PageFrame &frame, int y, bool showAverage)
@@ -77,6 +84,26 @@ void DrawLegend(DrawDevice &dc, const PageFrame &frame, int y, bool showAverage)
 
 } // namespace
 
+int ChartColumns::DayAt(const QPoint &point) const
+{
+    if (step <= 0 || point.x() < left || point.x() >= left + kColumns * step || point.y() < top ||
+        point.y() > bottom)
+        return -1;
+    return (point.x() - left) / step;
+}
+
+int CurveGraphY(const PageFrame &frame, int persons)
+{
+    return (11 + persons) * frame.units.L;
+}
+
+ChartColumns CurveChartColumns(const PageFrame &frame, int graphY)
+{
+    const int top = graphY + 4 * frame.units.L;
+    return ChartColumns{frame.left, (frame.right - frame.left) / kColumns, top,
+                        top + 12 * frame.units.a};
+}
+
 int CurveOffset(int a, double value)
 {
     const double scaled = std::trunc(a * value);
@@ -96,9 +123,10 @@ QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
     dc.SelectFont(LabelFont(frame.fontHeight));
     dc.TextOut(frame.labelX, graphY, QStringLiteral("Graphique :"));
 
-    const int y0 = graphY + 4 * L;
+    const ChartColumns columns = CurveChartColumns(frame, graphY);
+    const int y0 = columns.top;
     const int ym = y0 + 6 * a;
-    const int yb = y0 + 12 * a;
+    const int yb = columns.bottom;
     dc.Line(frame.left, y0, frame.right, y0);
     dc.SelectPen(PenSpec{PenSpec::Dash, 1, kMidlineColor});
     dc.Line(frame.left, ym, frame.right, ym);
@@ -106,8 +134,8 @@ QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
     dc.Line(frame.left, yb, frame.right, yb);
     dc.Line(frame.left, yb, frame.left, y0);
 
-    DrawColumns(dc, frame, y0, yb, data);
-    DrawCurves(dc, frame, ym, data);
+    DrawColumns(dc, frame, columns, data);
+    DrawCurves(dc, frame, columns, ym, data);
     DrawLegend(dc, frame, yb + 2 * L, data.showAverage);
     const int bottom = DrawCommentBlock(dc, frame, frame.labelX, frame.left + 2 * frame.units.cw,
                                         yb + 5 * L, data.comment);
@@ -134,7 +162,7 @@ QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const QString &titleWords,
     DrawIdentityRow(dc, frame, valueX, y, kStartDateLabel, period.startText);
 
     const QSize extent = DrawCurveChartBody(
-        dc, frame, (10 + lines) * L,
+        dc, frame, CurveGraphY(frame, int(persons.size())),
         CurveChartData{period.dayLetters, period.dayNumbers, period.curveIntellectual,
                        period.curveSentimental, period.curvePhysical, period.comment, showAverage});
     dc.RestoreState();

@@ -20,6 +20,24 @@ struct CurveChartData
     bool showAverage = false;
 };
 
+// Where the 29 day columns of a chart lie on its page.
+struct ChartColumns
+{
+    int left = 0;
+    int step = 0;   // the width of a column
+    int top = 0;    // y0, the top line
+    int bottom = 0; // yb, the bottom line
+
+    // The day of the column under a point of the page, or -1 outside the chart.
+    int DayAt(const QPoint &point) const;
+};
+
+// The line of "Graphique :" on a page whose identity block has a row a person and one for the
+// start date: 12 L for one person, 13 L for two.
+int CurveGraphY(const PageFrame &frame, int persons);
+// The columns of the chart whose "Graphique :" line is at graphY.
+ChartColumns CurveChartColumns(const PageFrame &frame, int graphY);
+
 // A curve value a units of the chart high, truncated toward zero to whole pixels.
 int CurveOffset(int a, double value);
 

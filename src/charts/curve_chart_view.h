@@ -34,7 +34,13 @@ protected:
     QSize DrawPage(DrawDevice &dc) override;
     QString &Comment() override;
 
+    // A tool tip over a day column: the date, the day's values, its critical cycles.
+    bool viewportEvent(QEvent *event) override;
+
 private:
+    // The tool tip of the point of the viewport, or an empty text outside the day columns.
+    QString DayTip(const QPoint &point);
+
     CurvePeriod &m_period;
     PageFunction m_page;
     QAction *m_averageAction;

@@ -5,38 +5,21 @@
 #include "charts/compatibilite_page.h"
 #include "charts/page_frame.h"
 #include "framework/painter_device.h"
-#include "people/names_list.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
 
-#include <QFileInfo>
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
-#include <QTextStream>
-#include <functional>
-#include <memory>
+#include <QSvgGenerator>
 
 namespace {
 
 constexpr int kPdfResolution = 600;
 constexpr int kImageResolution = 300;
-
-std::unique_ptr<CDocument> NewStudyFor(const QString &studyPath, NamesList &names)
-{
-    const QString suffix = QFileInfo(studyPath).suffix().toLower();
-    if (suffix == QLatin1String("bio"))
-        return std::make_unique<COndarisDoc>(names);
-    if (suffix == QLatin1String("bi2"))
-        return std::make_unique<COndarisDoc2>(names);
-    if (suffix == QLatin1String("aff"))
-        return std::make_unique<COndarisDoc3>(names);
-    return nullptr;
-}
 
 // Draws the study's page as the printer would: the 10-point font and the printer's bar
 // correction, the average curve off as in a new window.
@@ -51,16 +34,10 @@ void DrawStudyPage(DrawDevice &dc, CDocument &study)
         DrawAffinitePage(dc, *affinite, fontHeight, kPrintBarCorrection);
 }
 
-bool PaintPdf(QSaveFile &file, CDocument &study)
+bool Paint(QPaintDevice &device, CDocument &study)
 {
-    QPdfWriter writer(&file);
-    writer.setResolution(kPdfResolution);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    writer.setCreator(QStringLiteral("Ondaris"));
-    writer.setTitle(study.GetTitle());
     QPainter painter;
-    if (!painter.begin(&writer))
+    if (!painter.begin(&device))
         return false;
     {
         PainterDevice dc(painter, true);
@@ -69,62 +46,57 @@ bool PaintPdf(QSaveFile &file, CDocument &study)
     return painter.end();
 }
 
-bool PaintPng(QSaveFile &file, CDocument &study)
+bool PaintPdf(QIODevice &file, CDocument &study)
+{
+    QPdfWriter writer(&file);
+    writer.setResolution(kPdfResolution);
+    writer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setCreator(QStringLiteral("Ondaris"));
+    writer.setTitle(study.GetTitle());
+    return Paint(writer, study);
+}
+
+// An A4 page in pixels at the image resolution.
+QSize ImageSize()
 {
     const QSizeF millimetres = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
-    QImage image(qRound(millimetres.width() / 25.4 * kImageResolution),
-                 qRound(millimetres.height() / 25.4 * kImageResolution), QImage::Format_RGB32);
+    return QSize(qRound(millimetres.width() / 25.4 * kImageResolution),
+                 qRound(millimetres.height() / 25.4 * kImageResolution));
+}
+
+bool PaintPng(QIODevice &file, CDocument &study)
+{
+    QImage image(ImageSize(), QImage::Format_RGB32);
     const int dotsPerMeter = qRound(kImageResolution / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        PainterDevice dc(painter, true);
-        DrawStudyPage(dc, study);
-    }
-    return image.save(&file, "PNG");
+    return Paint(image, study) && image.save(&file, "PNG");
+}
+
+bool PaintSvg(QIODevice &file, CDocument &study)
+{
+    QSvgGenerator generator;
+    generator.setOutputDevice(&file);
+    generator.setSize(ImageSize());
+    generator.setViewBox(QRect(QPoint(0, 0), ImageSize()));
+    generator.setResolution(kImageResolution);
+    generator.setTitle(study.GetTitle());
+    return Paint(generator, study);
 }
 
 } // namespace
 
-int RunExport(const QString &outPath, const QString &studyPath, QTextStream &err)
+bool WritePage(QIODevice &device, CDocument &study, PageFormat format)
 {
-    const QString outSuffix = QFileInfo(outPath).suffix().toLower();
-    std::function<bool(QSaveFile &, CDocument &)> paint;
-    if (outSuffix == QLatin1String("pdf"))
-        paint = PaintPdf;
-    else if (outSuffix == QLatin1String("png"))
-        paint = PaintPng;
-    else {
-        err << QStringLiteral("Format d'export inconnu pour « %1 » : choisissez un fichier .pdf "
-                              "ou .png.")
-                   .arg(outPath)
-            << Qt::endl;
-        return 1;
+    switch (format) {
+    case PageFormat::Pdf:
+        return PaintPdf(device, study);
+    case PageFormat::Png:
+        return PaintPng(device, study);
+    case PageFormat::Svg:
+        return PaintSvg(device, study);
     }
-
-    // A names list of its own: loading a study registers its persons, and the export must not.
-    NamesList names;
-    std::unique_ptr<CDocument> study = NewStudyFor(studyPath, names);
-    if (!study) {
-        err << QStringLiteral("« %1 » n'est pas une étude Ondaris (.bio, .bi2 ou .aff).")
-                   .arg(studyPath)
-            << Qt::endl;
-        return 1;
-    }
-    const QString readError = study->ReadFile(studyPath);
-    if (!readError.isEmpty()) {
-        err << QStringLiteral("Impossible de lire l'étude « %1 » : %2").arg(studyPath, readError)
-            << Qt::endl;
-        return 1;
-    }
-
-    QSaveFile file(outPath);
-    if (!file.open(QIODevice::WriteOnly) || !paint(file, *study) || !file.commit()) {
-        err << QStringLiteral("Impossible d'écrire « %1 » : %2").arg(outPath, file.errorString())
-            << Qt::endl;
-        return 1;
-    }
-    return 0;
+    return false;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QString>
+class CDocument;
+class QIODevice;
 
-class QTextStream;
+enum class PageFormat { Pdf, Png, Svg };
 
-// Writes a study's page, exactly as it prints, to outPath: a one-page A4 PDF (vector, text
-// selectable) for ".pdf", a 300-dpi A4 image on white for ".png". No window is needed and the
-// names list is not touched. Returns the process's exit code: 0 on success with nothing written
-// to err, 1 with a French message on err otherwise.
-int RunExport(const QString &outPath, const QString &studyPath, QTextStream &err);
+// Writes a study's page, exactly as it prints, to the device: a one-page A4 PDF (vector, text
+// selectable), a 300-dpi A4 image on white, or an A4 SVG drawing at 300 dpi. No window is
+// needed. False when the device cannot be painted on or written.
+bool WritePage(QIODevice &device, CDocument &study, PageFormat format);

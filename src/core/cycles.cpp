@@ -21,8 +21,18 @@ void FillCycleSeries(int daysLived, CycleSeries &intellectual, CycleSeries &sent
     }
 }
 
+double MeanCycleValue(double period, int lived1, int lived2, int k, double pi)
+{
+    return 0.5 * (CycleValue(period, lived1 + k, pi) + CycleValue(period, lived2 + k, pi));
+}
+
+double CycleAverage(double intellectual, double sentimental, double physical)
+{
+    return (sentimental + intellectual + physical) / 3;
+}
+
 double CycleAverage(const CycleSeries &intellectual, const CycleSeries &sentimental,
                     const CycleSeries &physical, int day)
 {
-    return (sentimental[day] + intellectual[day] + physical[day]) / 3;
+    return CycleAverage(intellectual[day], sentimental[day], physical[day]);
 }

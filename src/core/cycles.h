@@ -17,6 +17,13 @@ double CycleValue(double period, int days, double pi = kPi);
 void FillCycleSeries(int daysLived, CycleSeries &intellectual, CycleSeries &sentimental,
                      CycleSeries &physical, double pi = kPi);
 
+// The mean of two persons' values of a cycle on day k of a study: lived1 and lived2 are their
+// ages on the start date.
+double MeanCycleValue(double period, int lived1, int lived2, int k, double pi = kPi);
+
+// The "Moyenne" of one day's three values, added in the order sentimental, intellectual,
+// physical.
+double CycleAverage(double intellectual, double sentimental, double physical);
 // The "Moyenne" curve of day i, added in the order sentimental, intellectual, physical.
 double CycleAverage(const CycleSeries &intellectual, const CycleSeries &sentimental,
                     const CycleSeries &physical, int day);

@@ -9,13 +9,10 @@ void COndarisDoc2::ComputeMeanCurves()
 {
     const int lived1 = startDay - birthDay1;
     const int lived2 = startDay - birthDay2;
-    const auto mean = [this, lived1, lived2](double period, int k) {
-        return 0.5 * (CycleValue(period, lived1 + k, pi) + CycleValue(period, lived2 + k, pi));
-    };
     for (int k = 0; k < kSeriesLength; ++k) {
-        curveIntellectual[k] = mean(kIntellectualPeriod, k);
-        curveSentimental[k] = mean(kSentimentalPeriod, k);
-        curvePhysical[k] = mean(kPhysicalPeriod, k);
+        curveIntellectual[k] = MeanCycleValue(kIntellectualPeriod, lived1, lived2, k, pi);
+        curveSentimental[k] = MeanCycleValue(kSentimentalPeriod, lived1, lived2, k, pi);
+        curvePhysical[k] = MeanCycleValue(kPhysicalPeriod, lived1, lived2, k, pi);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/study_days.h"
 #include "studies/study_loader.h"
 
 #include <QJsonArray>
@@ -114,9 +115,34 @@ Content ContentOf(const CDocument &document)
 const char *const kCurveKeys[3] = {"curveIntellectual", "curveSentimental", "curvePhysical"};
 const char *const kCycleNames[3] = {"Intellectuel", "Sentimental", "Physique"};
 
+QJsonArray CriticalDaysJson(const StudyDays &days, int span)
+{
+    QJsonArray list;
+    for (const StudyDays::Critical &critical : days.CriticalDays(span)) {
+        list.append(QJsonObject{
+            {QStringLiteral("date"), critical.date.toString(Qt::ISODate)},
+            {QStringLiteral("person"), critical.person},
+            {QStringLiteral("cycles"), QJsonArray::fromStringList(CycleNames(critical.cycles))},
+        });
+    }
+    return list;
+}
+
+// "Mercredi 13/01/2027 : Physique, Intellectuel (Claire Fontaine)", one line a day and person.
+void WriteCriticalDays(QTextStream &out, const StudyDays &days, int span)
+{
+    out << "Jours critiques :\n";
+    for (const StudyDays::Critical &critical : days.CriticalDays(span)) {
+        const COleDateTime date = COleDateTime::FromQDate(critical.date);
+        out << "  " << WeekdayName(date) << ' ' << DateText(date) << " : "
+            << CycleNames(critical.cycles).join(QStringLiteral(", ")) << " ("
+            << days.Persons().at(critical.person - 1).name << ")\n";
+    }
+}
+
 } // namespace
 
-QJsonObject StudyInfoJson(const CDocument &document)
+QJsonObject StudyInfoJson(const CDocument &document, int span)
 {
     const Content content = ContentOf(document);
     QJsonObject object{
@@ -134,6 +160,8 @@ QJsonObject StudyInfoJson(const CDocument &document)
         for (int i = 0; i < 3; ++i)
             object.insert(QLatin1String(kCurveKeys[i]), SeriesJson(*content.curves[i]));
     }
+    if (const std::optional<StudyDays> days = StudyDays::Of(document))
+        object.insert(QStringLiteral("criticalDays"), CriticalDaysJson(*days, span));
     if (const COndarisDoc3 *aff = content.affinity) {
         object.insert(QStringLiteral("scoreIntellectual"), aff->scoreIntellectual);
         object.insert(QStringLiteral("scoreSentimental"), aff->scoreSentimental);
@@ -147,7 +175,7 @@ QJsonObject StudyInfoJson(const CDocument &document)
     return object;
 }
 
-QString StudyInfoText(const CDocument &document)
+QString StudyInfoText(const CDocument &document, int span)
 {
     const Content content = ContentOf(document);
     QString text;
@@ -172,6 +200,8 @@ QString StudyInfoText(const CDocument &document)
         for (int i = 0; i < 3; ++i)
             out << kCycleNames[i] << " : " << SeriesText(*content.curves[i]) << '\n';
     }
+    if (const std::optional<StudyDays> days = StudyDays::Of(document))
+        WriteCriticalDays(out, *days, span);
     if (const COndarisDoc3 *aff = content.affinity) {
         const double scores[4] = {aff->scoreIntellectual, aff->scoreSentimental, aff->scorePhysical,
                                   aff->scoreAverage};
@@ -190,7 +220,7 @@ QString StudyInfoText(const CDocument &document)
     return text;
 }
 
-int RunStudyInfo(const QString &path, bool json, QTextStream &out, QTextStream &err)
+int RunStudyInfo(const QString &path, bool json, int span, QTextStream &out, QTextStream &err)
 {
     const LoadedStudy study = LoadStudy(path);
     if (!study.document) {
@@ -199,9 +229,9 @@ int RunStudyInfo(const QString &path, bool json, QTextStream &out, QTextStream &
         return 1;
     }
     if (json)
-        out << QJsonDocument(StudyInfoJson(*study.document)).toJson(QJsonDocument::Indented);
+        out << QJsonDocument(StudyInfoJson(*study.document, span)).toJson(QJsonDocument::Indented);
     else
-        out << StudyInfoText(*study.document);
+        out << StudyInfoText(*study.document, span);
     out.flush();
     return 0;
 }

@@ -27,6 +27,7 @@ private Q_SLOTS:
 void CommandLineTest::initTestCase()
 {
     WriteBiorythme(QStringLiteral("jean.bio"), QStringLiteral("Jean"), QDate(1970, 3, 15));
+    QFile::copy(QFINDTESTDATA("../../examples/exemple.aff"), QStringLiteral("paire.aff"));
 }
 
 void CommandLineTest::parsed_data()
@@ -56,6 +57,10 @@ void CommandLineTest::parsed_data()
     QTest::newRow("--info --json")
         << QStringList{QStringLiteral("--info"), QStringLiteral("--json"), bio} << int(Mode::Info)
         << bio << QString() << QString() << true;
+    QTest::newRow("--export .ics --days")
+        << QStringList{QStringLiteral("--export"), QStringLiteral("jours.ICS"),
+                       QStringLiteral("--days"), QStringLiteral("3660"), bio}
+        << int(Mode::Export) << bio << QStringLiteral("jours.ICS") << QString() << false;
     QTest::newRow("--version") << QStringList{QStringLiteral("--version")} << int(Mode::Version)
                                << QString() << QString() << QString() << false;
     QTest::newRow("-h") << QStringList{QStringLiteral("-h")} << int(Mode::Help) << QString()
@@ -76,12 +81,16 @@ void CommandLineTest::parsed()
     QCOMPARE(line.output, output);
     QCOMPARE(line.printer, printer);
     QCOMPARE(line.json, json);
+    QCOMPARE(line.days, arguments.contains(QStringLiteral("--days"))
+                            ? arguments.at(arguments.indexOf(QStringLiteral("--days")) + 1).toInt()
+                            : 29);
     if (line.mode == Mode::Help) {
         QVERIFY(line.message.startsWith(QStringLiteral("Utilisation : ondaris")));
         for (const QString &option :
              {QStringLiteral("--print"), QStringLiteral("--print-to <imprimante>"),
               QStringLiteral("--export <sortie>"), QStringLiteral("--info"),
-              QStringLiteral("--json"), QStringLiteral("--version")})
+              QStringLiteral("--json"), QStringLiteral("--days <jours>"),
+              QStringLiteral("--version")})
             QVERIFY2(line.message.contains(option), qPrintable(option));
     }
 }
@@ -106,6 +115,15 @@ void CommandLineTest::wrongLines_data()
                                                  "--info ne s'emploient pas ensemble.");
     QTest::newRow("json alone") << QStringList{QStringLiteral("--json"), bio}
                                 << QStringLiteral("L'option --json ne s'emploie qu'avec --info.");
+    QTest::newRow("--days with a page")
+        << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"),
+                       QStringLiteral("--days"), QStringLiteral("60"), bio}
+        << QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export .csv ou .ics.");
+    for (const char *days : {"0", "3661", "dix"})
+        QTest::addRow("--days %s", days)
+            << QStringList{QStringLiteral("--info"), QStringLiteral("--days"),
+                           QString::fromLatin1(days), bio}
+            << QStringLiteral("Le nombre de jours doit être un entier de 1 à 3660.");
     QTest::newRow("two studies to export")
         << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"), bio, bio}
         << QStringLiteral("Un seul fichier d'étude peut être indiqué.");
@@ -135,6 +153,12 @@ void CommandLineTest::programExitCodes_data()
     QTest::newRow("missing file") << QStringList{QStringLiteral("absent.aff")} << 2 << QString()
                                   << QStringLiteral("Le fichier « absent.aff » n'existe pas.\n"
                                                     "Pour l'aide : ondaris --help\n");
+    QTest::newRow("calendar of an Affinité")
+        << QStringList{QStringLiteral("--export"), QStringLiteral("jours.ics"),
+                       QStringLiteral("paire.aff")}
+        << 2 << QString()
+        << QStringLiteral("Une étude Affinité n'a pas de date de départ, donc pas de jours "
+                          "critiques : exportez-la en PDF, PNG, SVG ou CSV.\n");
     QTest::newRow("unknown printer")
         << QStringList{QStringLiteral("--print-to"), QStringLiteral("Nulle-part"),
                        QStringLiteral("jean.bio")}

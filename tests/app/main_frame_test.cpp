@@ -46,8 +46,8 @@ QString StudyFileMenu(const QString &recent)
 {
     return QStringLiteral("&Fichier: &Ouvrir...\tCtrl+O | &Fermer | &Enregistrer\tCtrl+S | "
                           "Enregistrer &sous... | - | &Imprimer...\tCtrl+P | &Aperçu avant "
-                          "impression | &Configuration de l'impression... | - | %1 | - | "
-                          "&Quitter")
+                          "impression | &Exporter...\tCtrl+E | &Configuration de "
+                          "l'impression... | - | %1 | - | &Quitter")
         .arg(recent);
 }
 
@@ -218,7 +218,8 @@ void MainFrameTest::helpKeysOpenTheFrenchHelp()
     for (const QString &page :
          {QStringLiteral("etudes.html"), QStringLiteral("cycles.html"), QStringLiteral("noms.html"),
           QStringLiteral("fichiers.html"), QStringLiteral("impression.html"),
-          QStringLiteral("preferences.html"), QStringLiteral("ligne-de-commande.html")}) {
+          QStringLiteral("preferences.html"), QStringLiteral("ligne-de-commande.html"),
+          QStringLiteral("jours-critiques.html")}) {
         QVERIFY2(contents.contains(page), qPrintable(page));
         QFile file(QStringLiteral(":/app/help/") + page);
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page));

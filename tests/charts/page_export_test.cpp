@@ -1,4 +1,4 @@
-#include "charts/page_export.h"
+#include "charts/study_export.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +36,7 @@ private:
     int Export(const QString &out, const QString &study, QString &messages)
     {
         QTextStream err(&messages);
-        const int code = RunExport(out, study, err);
+        const int code = RunExport(out, study, 29, err);
         err.flush();
         return code;
     }
@@ -130,12 +130,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("study");
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown output")
-            << QStringLiteral("page.svg") << QFINDTESTDATA("data/biorythme.bio")
+            << QStringLiteral("page.jpg") << QFINDTESTDATA("data/biorythme.bio")
             << QStringLiteral("Format d'export inconnu");
         QTest::newRow("unknown study")
             << QStringLiteral("page.pdf")
             << QFINDTESTDATA("data/biorythme.bio") + QStringLiteral(".txt")
-            << QStringLiteral("n'est pas une étude Ondaris");
+            << QStringLiteral("Type de fichier inconnu");
         QTest::newRow("missing study")
             << QStringLiteral("page.png") << m_dir.filePath(QStringLiteral("absente.bio"))
             << QStringLiteral("Impossible de lire l'étude");

@@ -31,12 +31,12 @@ struct Run
     QString err;
 };
 
-Run RunInfo(const QString &path, bool json)
+Run RunInfo(const QString &path, bool json, int span = StudyDays::kPageSpan)
 {
     Run run;
     QTextStream out(&run.out);
     QTextStream err(&run.err);
-    run.code = RunStudyInfo(path, json, out, err);
+    run.code = RunStudyInfo(path, json, span, out, err);
     return run;
 }
 
@@ -70,6 +70,9 @@ private Q_SLOTS:
     void jsonOfEachKind();
     void jsonNumbersReadBackExactly();
     void textOfABiorythme();
+    void criticalDaysText_data();
+    void criticalDaysText();
+    void criticalDaysJson();
     void failures_data();
     void failures();
 
@@ -101,6 +104,7 @@ void StudyInfoTest::jsonOfEachKind_data()
     const QStringList common{QStringLiteral("comment"), QStringLiteral("persons"),
                              QStringLiteral("type")};
     const QStringList start{QStringLiteral("curveIntellectual"), QStringLiteral("curvePhysical"),
+                            QStringLiteral("criticalDays"),
                             QStringLiteral("curveSentimental"),  QStringLiteral("dayLetters"),
                             QStringLiteral("dayNumbers"),        QStringLiteral("startDate"),
                             QStringLiteral("startDay"),          QStringLiteral("startText")};
@@ -198,9 +202,84 @@ void StudyInfoTest::textOfABiorythme()
     QVERIFY(lines.value(4).startsWith(QStringLiteral("Jours : M")));
     QVERIFY(lines.value(6).startsWith(QStringLiteral("Intellectuel : ")));
     QCOMPARE(lines.value(6).split(QLatin1Char(' ')).size(), 2 + 31);
-    QCOMPARE(lines.mid(9),
-             (QStringList{QStringLiteral("Commentaire :"), QStringLiteral("  Ligne 1"),
-                          QStringLiteral("  Ligne 2"), QString()}));
+    QCOMPARE(lines.value(9), QStringLiteral("Jours critiques :"));
+    const qsizetype comment = lines.indexOf(QStringLiteral("Commentaire :"));
+    QCOMPARE(lines.mid(comment), (QStringList{QStringLiteral("Commentaire :"),
+                                              QStringLiteral("  Ligne 1"),
+                                              QStringLiteral("  Ligne 2"), QString()}));
+}
+
+// Claire, born on 20 September 2026, is 103 days old on 1 January 2027: her 23-day cycle
+// crosses zero at 103.5, her 28-day cycle at 112, both her 23- and 33-day ones at 115.5 (5 x 23
+// and 3.5 x 33) and her 23- and 28-day ones at 126 and 126.5.
+void StudyInfoTest::criticalDaysText_data()
+{
+    QTest::addColumn<int>("span");
+    QTest::addColumn<QStringList>("expected");
+    const QStringList all{
+        QStringLiteral("  Vendredi 01/01/2027 : Physique (Claire Fontaine)"),
+        QStringLiteral("  Dimanche 10/01/2027 : Sentimental (Claire Fontaine)"),
+        QStringLiteral("  Mercredi 13/01/2027 : Physique, Intellectuel (Claire Fontaine)"),
+        QStringLiteral("  Dimanche 24/01/2027 : Physique, Sentimental (Claire Fontaine)"),
+    };
+    QTest::newRow("the page's 29 days") << StudyDays::kPageSpan << all;
+    QTest::newRow("--days 13") << 13 << all.mid(0, 3);
+    QTest::newRow("--days 12") << 12 << all.mid(0, 2);
+}
+
+void StudyInfoTest::criticalDaysText()
+{
+    QFETCH(int, span);
+    QFETCH(QStringList, expected);
+    const QString path =
+        WriteStudy(QStringLiteral("claire.bio"),
+                   File(0, "", "Claire Fontaine", "",
+                        {Date(COleDateTime(2026, 9, 20)), Date(COleDateTime(2027, 1, 1))}));
+    const Run run = RunInfo(path, false, span);
+    QCOMPARE(run.code, 0);
+    const QStringList lines = run.out.split(QLatin1Char('\n'));
+    const qsizetype from = lines.indexOf(QStringLiteral("Jours critiques :")) + 1;
+    QVERIFY(from > 0);
+    QCOMPARE(lines.mid(from, lines.indexOf(QStringLiteral("Commentaire :")) - from), expected);
+}
+
+// Paul, born eleven days before Claire, is 126 days old on 13 January 2027 (5 x 23 + 11 and
+// 9 x 14): the same day as Claire's, listed after hers.
+void StudyInfoTest::criticalDaysJson()
+{
+    const QString path = WriteStudy(
+        QStringLiteral("claire-paul.bi2"),
+        File(1, "", "Claire Fontaine", "Paul",
+             {Date(COleDateTime(2026, 9, 20)), Date(COleDateTime(2026, 9, 9)),
+              Date(COleDateTime(2027, 1, 1))}));
+    const Run run = RunInfo(path, true);
+    QCOMPARE(run.code, 0);
+    const QJsonArray days = QJsonDocument::fromJson(run.out.toUtf8())
+                                .object()
+                                .value(QStringLiteral("criticalDays"))
+                                .toArray();
+    QStringList written;
+    for (const QJsonValue &day : days) {
+        const QJsonObject object = day.toObject();
+        QStringList cycles;
+        for (const QJsonValue &cycle : object.value(QStringLiteral("cycles")).toArray())
+            cycles << cycle.toString();
+        written << QStringLiteral("%1 %2 %3")
+                       .arg(object.value(QStringLiteral("date")).toString())
+                       .arg(object.value(QStringLiteral("person")).toInt())
+                       .arg(cycles.join(u'+'));
+    }
+    QCOMPARE(written, (QStringList{
+                          QStringLiteral("2027-01-01 1 Physique"),
+                          QStringLiteral("2027-01-02 2 Physique+Intellectuel"),
+                          QStringLiteral("2027-01-10 1 Sentimental"),
+                          QStringLiteral("2027-01-13 1 Physique+Intellectuel"),
+                          QStringLiteral("2027-01-13 2 Physique+Sentimental"),
+                          QStringLiteral("2027-01-19 2 Intellectuel"),
+                          QStringLiteral("2027-01-24 1 Physique+Sentimental"),
+                          QStringLiteral("2027-01-25 2 Physique"),
+                          QStringLiteral("2027-01-27 2 Sentimental"),
+                      }));
 }
 
 void StudyInfoTest::failures_data()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class CDocument;
+class QTextStream;
+
+// The files a study can be exported to, named by their extensions.
+enum class ExportFormat { Pdf, Png, Svg, Csv, Ics };
+
+struct ExportFormatInfo
+{
+    ExportFormat format;
+    QString suffix;     // "pdf"
+    QString filterName; // "Page PDF", for a file dialog
+};
+
+// Every format, in the order in which a file dialog offers them.
+const QList<ExportFormatInfo> &ExportFormats();
+// The format that the file's extension names, in any case.
+std::optional<ExportFormat> ExportFormatOf(const QString &path);
+// An Affinité study has no start date, so no critical days for a calendar.
+bool ExportAllowed(const CDocument &study, ExportFormat format);
+
+// Writes the study to path, atomically: its page (PDF, PNG, SVG), or its span days (CSV,
+// iCalendar). An empty text on success, else the French reason.
+QString ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span);
+
+// `ondaris --export OUT STUDY [--days N]`, without a window and without touching the names
+// list: 0 on success with nothing on err; otherwise a French message on err and 1, or 2 for a
+// format that the study does not allow.
+int RunExport(const QString &outPath, const QString &studyPath, int span, QTextStream &err);

@@ -1,0 +1,104 @@
+#include "app/command_ids.h"
+#include "app_harness.h"
+
+#include <QFileDialog>
+#include <QStatusBar>
+
+using namespace harness;
+
+// "&Exporter..." (Ctrl+E) from the window, driven by the keyboard.
+class ExportDialogTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { ResetStore(); }
+    void exportsByKeyboard_data();
+    void exportsByKeyboard();
+    void cancelWritesNothing();
+};
+
+void ExportDialogTest::exportsByKeyboard_data()
+{
+    QTest::addColumn<QString>("study");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QByteArray>("start");
+    QTest::addColumn<QStringList>("filters");
+
+    const QStringList all{QStringLiteral("Page PDF (*.pdf)"), QStringLiteral("Image PNG (*.png)"),
+                          QStringLiteral("Dessin SVG (*.svg)"),
+                          QStringLiteral("Tableur CSV (*.csv)"),
+                          QStringLiteral("Agenda iCalendar (*.ics)")};
+    QTest::newRow("Biorythme to iCalendar")
+        << WriteBiorythme(QStringLiteral("jean.bio"), QStringLiteral("Jean"), QDate(1970, 3, 15))
+        << QStringLiteral("agenda.ics") << QStringLiteral("agenda.ics")
+        << QByteArray("BEGIN:VCALENDAR") << all;
+    QTest::newRow("Compatibilité, the chosen filter's extension added")
+        << WriteTwoPersons<COndarisDoc2>(QStringLiteral("zoe.bi2"), QStringLiteral("Zoé"),
+                                         QStringLiteral("Loïc"))
+        << QStringLiteral("page") << QStringLiteral("page.pdf") << QByteArray("%PDF") << all;
+    QTest::newRow("Affinité, no calendar offered")
+        << WriteTwoPersons<COndarisDoc3>(QStringLiteral("marie.aff"), QStringLiteral("Marie"),
+                                         QStringLiteral("Paul"))
+        << QStringLiteral("scores.csv") << QStringLiteral("scores.csv")
+        << QByteArray("\xEF\xBB\xBF"
+                      "Cycle;Score;Texte")
+        << all.mid(0, 4);
+}
+
+void ExportDialogTest::exportsByKeyboard()
+{
+    QFETCH(QString, study);
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QByteArray, start);
+    QFETCH(QStringList, filters);
+    const auto app = Start({study});
+    QVERIFY(app);
+    QAction *exportAction = Command(*app, cmd::FileExport);
+    QCOMPARE(exportAction->statusTip(),
+             QStringLiteral("Exporte l'étude active en PDF, PNG, SVG, CSV ou iCalendar (jours "
+                            "critiques)"));
+
+    QString proposed;
+    QStringList offered;
+    OnNextModal([&](QDialog *dialog) {
+        offered = static_cast<QFileDialog *>(dialog)->nameFilters();
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        proposed = edit->text();
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, typed);
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    PressKey(*app, Qt::Key_E, Qt::ControlModifier);
+    const QString path = QDir::current().filePath(written);
+    QTRY_VERIFY(QFile::exists(path));
+    QCOMPARE(offered, filters);
+    // The study's title without its extension, in the first format offered.
+    QCOMPARE(proposed, QFileInfo(study).completeBaseName() + QStringLiteral(".pdf"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().startsWith(start));
+}
+
+void ExportDialogTest::cancelWritesNothing()
+{
+    const QString study =
+        WriteBiorythme(QStringLiteral("lea.bio"), QStringLiteral("Léa"), QDate(1990, 1, 2));
+    const auto app = Start({study});
+    QVERIFY(app);
+    bool shown = false;
+    OnNextModal([&shown](QDialog *dialog) {
+        shown = true;
+        QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    PressKey(*app, Qt::Key_E, Qt::ControlModifier);
+    QTRY_VERIFY(shown);
+    QCOMPARE(QDir::current().entryList({QStringLiteral("lea.*")}, QDir::Files),
+             QStringList{QStringLiteral("lea.bio")});
+}
+
+QTEST_MAIN(ExportDialogTest)
+#include "export_dialog_test.moc"

@@ -1,0 +1,303 @@
+#include "charts/study_export.h"
+#include "core/cycles.h"
+#include "studies/affinite_doc.h"
+#include "studies/biorythme_doc.h"
+#include "studies/compatibilite_doc.h"
+#include "studies/study_bytes.h"
+#include "studies/study_loader.h"
+
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextStream>
+#include <QXmlStreamReader>
+#include <charconv>
+#include <libical/ical.h>
+
+using namespace study_bytes;
+
+namespace {
+
+const COleDateTime kClaireBirth(2026, 9, 20);
+const COleDateTime kPaulBirth(2026, 9, 9);
+const COleDateTime kStart(2027, 1, 1);
+
+// A decimal-comma number of the CSV, read back without the locale's help.
+double Decimal(QString text)
+{
+    const QByteArray number = text.replace(u',', u'.').toLatin1();
+    double value = std::numeric_limits<double>::quiet_NaN();
+    std::from_chars(number.constData(), number.constData() + number.size(), value);
+    return value;
+}
+
+struct Event
+{
+    QString date;
+    QString end;
+    QString summary;
+    QString uid;
+    bool transparent = false;
+    bool stamped = false;
+};
+
+// The events of an iCalendar text, as libical parses them.
+QList<Event> Events(const QByteArray &text)
+{
+    QList<Event> events;
+    icalcomponent *calendar = icalparser_parse_string(text.constData());
+    if (!calendar)
+        return events;
+    for (icalcomponent *event = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
+         event; event = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
+        const icaltimetype start = icalcomponent_get_dtstart(event);
+        const icaltimetype end = icalcomponent_get_dtend(event);
+        icalproperty *transp = icalcomponent_get_first_property(event, ICAL_TRANSP_PROPERTY);
+        events.append(Event{
+            start.is_date ? QString::fromLatin1(icaltime_as_ical_string(start)) : QString(),
+            end.is_date ? QString::fromLatin1(icaltime_as_ical_string(end)) : QString(),
+            QString::fromUtf8(icalcomponent_get_summary(event)),
+            QString::fromUtf8(icalcomponent_get_uid(event)),
+            transp && icalproperty_get_transp(transp) == ICAL_TRANSP_TRANSPARENT,
+            icaltime_is_utc(icalcomponent_get_dtstamp(event)) != 0,
+        });
+    }
+    icalcomponent_free(calendar);
+    return events;
+}
+
+} // namespace
+
+// Export of a study's days and of its page as SVG, without a window.
+class StudyExportTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+
+    QString Study(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+        return path;
+    }
+
+    // Claire and Paul, whose critical days the --info test works out by hand.
+    QString ClaireAndPaul(const QByteArray &paul = "Paul")
+    {
+        return Study(QStringLiteral("claire-paul.bi2"),
+                     File(1, "", "Claire Fontaine", paul,
+                          {Date(kClaireBirth), Date(kPaulBirth), Date(kStart)}));
+    }
+
+    QByteArray Export(const QString &study, const QString &out, int span, int expectedCode = 0)
+    {
+        QString messages;
+        QTextStream err(&messages);
+        const int code = RunExport(out, study, span, err);
+        err.flush();
+        if (code != expectedCode || (code == 0) != messages.isEmpty()) {
+            qWarning().noquote() << messages;
+            return QByteArray("failed");
+        }
+        QFile file(out);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private Q_SLOTS:
+    void calendar_data()
+    {
+        QTest::addColumn<QString>("study");
+        QTest::addColumn<int>("span");
+        QTest::addColumn<QStringList>("expected"); // start, then summary, of each event
+
+        QTest::newRow("Compatibilité")
+            << ClaireAndPaul() << 29
+            << QStringList{
+                   QStringLiteral("20270101 Jour critique : Physique — Claire Fontaine"),
+                   QStringLiteral("20270102 Jour double critique : Physique, Intellectuel — Paul"),
+                   QStringLiteral("20270110 Jour critique : Sentimental — Claire Fontaine"),
+                   QStringLiteral("20270113 Jour double critique : Physique, Intellectuel — "
+                                  "Claire Fontaine"),
+                   QStringLiteral("20270113 Jour double critique : Physique, Sentimental — Paul"),
+                   QStringLiteral("20270119 Jour critique : Intellectuel — Paul"),
+                   QStringLiteral("20270124 Jour double critique : Physique, Sentimental — "
+                                  "Claire Fontaine"),
+                   QStringLiteral("20270125 Jour critique : Physique — Paul"),
+                   QStringLiteral("20270127 Jour critique : Sentimental — Paul"),
+               };
+        // The same person twice still gives two events, each with its own UID.
+        const QString twice = QStringLiteral("20270101 Jour triple critique : Physique, "
+                                             "Sentimental, Intellectuel — Léa");
+        QTest::newRow("one person twice")
+            << Study(QStringLiteral("lea.bi2"), File(1, "",
+                                                     "L\xE9"
+                                                     "a",
+                                                     "L\xE9"
+                                                     "a",
+                                                     {Date(kStart), Date(kStart), Date(kStart)}))
+            << 1 << QStringList{twice, twice};
+        // Born on the start date: all three cycles start at zero. The long accented name must
+        // come back whole from libical's folded lines.
+        const QString longName = QStringLiteral("Éléonore-Géraldine de La Tour-Maubourg et "
+                                                "Saint-Évremond");
+        QTest::newRow("Biorythme, 12 days")
+            << Study(QStringLiteral("eleonore.bio"),
+                     File(0, "", longName.toLatin1(), "", {Date(kStart), Date(kStart)}))
+            << 12
+            << QStringList{QStringLiteral("20270101 Jour triple critique : Physique, Sentimental, "
+                                          "Intellectuel — ") +
+                               longName,
+                           QStringLiteral("20270112 Jour critique : Physique — ") + longName};
+    }
+
+    void calendar()
+    {
+        QFETCH(QString, study);
+        QFETCH(int, span);
+        QFETCH(QStringList, expected);
+        const QString out = m_dir.filePath(QStringLiteral("jours.ics"));
+        const QByteArray text = Export(study, out, span);
+        QVERIFY2(text.startsWith("BEGIN:VCALENDAR\r\n"), text.constData());
+        QVERIFY(text.contains("VERSION:2.0\r\n"));
+        QVERIFY(text.contains("DTSTART;VALUE=DATE:"));
+
+        const QList<Event> events = Events(text);
+        QStringList written;
+        QSet<QString> uids;
+        for (const Event &event : events) {
+            written << event.date + u' ' + event.summary;
+            QCOMPARE(event.end, QDate::fromString(event.date, QStringLiteral("yyyyMMdd"))
+                                    .addDays(1)
+                                    .toString(QStringLiteral("yyyyMMdd")));
+            QVERIFY(event.transparent);
+            QVERIFY(event.stamped);
+            uids.insert(event.uid);
+        }
+        QCOMPARE(written, expected);
+        QCOMPARE(uids.size(), events.size());
+
+        // A second export of the same study keeps every event's UID.
+        QList<QString> again;
+        for (const Event &event : Events(Export(study, out, span)))
+            again << event.uid;
+        QList<QString> first;
+        for (const Event &event : events)
+            first << event.uid;
+        QCOMPARE(again, first);
+    }
+
+    void affiniteHasNoCalendar()
+    {
+        const QString study = Study(QStringLiteral("a.aff"),
+                                    File(2, "", "A", "B", {Date(kClaireBirth), Date(kPaulBirth)}));
+        const QString out = m_dir.filePath(QStringLiteral("a.ics"));
+        QString messages;
+        QTextStream err(&messages);
+        QCOMPARE(RunExport(out, study, 29, err), 2);
+        err.flush();
+        QVERIFY2(messages.contains(QStringLiteral("pas de date de départ")), qPrintable(messages));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    void csvOfDays_data()
+    {
+        QTest::addColumn<int>("span");
+        QTest::newRow("the page's 29 days") << 29;
+        QTest::newRow("40 days, past the page's series") << 40;
+    }
+
+    // Every value reads back to the double that the page draws, bit for bit.
+    void csvOfDays()
+    {
+        QFETCH(int, span);
+        const QString study = ClaireAndPaul("Paul; dit \"Popol\"");
+        const QByteArray csv = Export(study, m_dir.filePath(QStringLiteral("jours.csv")), span);
+        QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
+        QVERIFY(csv.endsWith("\r\n"));
+        const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+        QCOMPARE(lines.size(), 1 + span + 1);
+        QCOMPARE(
+            lines[0],
+            QStringLiteral("Date;Jour;Intellectuel;Sentimental;Physique;Moyenne;Jours critiques"));
+
+        const LoadedStudy loaded = LoadStudy(study);
+        const auto &doc = *qobject_cast<const COndarisDoc2 *>(loaded.document.get());
+        const int lived1 = doc.startDay - doc.birthDay1;
+        const int lived2 = doc.startDay - doc.birthDay2;
+        for (int day = 0; day < span; ++day) {
+            const QStringList fields = lines[1 + day].split(u';');
+            QCOMPARE(fields[0], QDate(2027, 1, 1).addDays(day).toString(Qt::ISODate));
+            const double intellectual = Decimal(fields[2]);
+            const double sentimental = Decimal(fields[3]);
+            const double physical = Decimal(fields[4]);
+            if (day < kSeriesLength) {
+                QCOMPARE(intellectual, doc.curveIntellectual[day]);
+                QCOMPARE(sentimental, doc.curveSentimental[day]);
+                QCOMPARE(physical, doc.curvePhysical[day]);
+                QCOMPARE(Decimal(fields[5]),
+                         CycleAverage(doc.curveIntellectual, doc.curveSentimental,
+                                      doc.curvePhysical, day));
+            } else {
+                QCOMPARE(physical,
+                         0.5 * (CycleValue(23, lived1 + day) + CycleValue(23, lived2 + day)));
+            }
+        }
+        QCOMPARE(lines[1], QStringLiteral("2027-01-01;Vendredi;") + lines[1].section(u';', 2, 5) +
+                               QStringLiteral(";Physique (Claire Fontaine)"));
+        QCOMPARE(lines[1 + 12].section(u';', 6),
+                 QStringLiteral("\"Physique, Intellectuel (Claire Fontaine) / Physique, "
+                                "Sentimental (Paul; dit \"\"Popol\"\")\""));
+        QCOMPARE(lines[1 + 3].section(u';', 6), QString());
+    }
+
+    void csvOfScores()
+    {
+        const QString study = Study(QStringLiteral("b.aff"),
+                                    File(2, "", "A", "B", {Date(kClaireBirth), Date(kPaulBirth)}));
+        const QByteArray csv = Export(study, m_dir.filePath(QStringLiteral("scores.csv")), 29);
+        const QStringList lines = QString::fromUtf8(csv.mid(3)).split(QStringLiteral("\r\n"));
+        const LoadedStudy loaded = LoadStudy(study);
+        const auto &doc = *qobject_cast<const COndarisDoc3 *>(loaded.document.get());
+        QCOMPARE(lines.size(), 6);
+        QCOMPARE(lines[0], QStringLiteral("Cycle;Score;Texte"));
+        QCOMPARE(lines[1].section(u';', 0, 0), QStringLiteral("Intellectuel"));
+        QCOMPARE(Decimal(lines[1].section(u';', 1, 1)), doc.scoreIntellectual);
+        QCOMPARE(lines[1].section(u';', 2), doc.textIntellectual);
+        QCOMPARE(lines[4].section(u';', 0, 0), QStringLiteral("Moyenne"));
+        QCOMPARE(Decimal(lines[4].section(u';', 1, 1)), doc.scoreAverage);
+    }
+
+    // The SVG is the printed page: well-formed XML holding the page's texts.
+    void svgPage()
+    {
+        const QString study = ClaireAndPaul();
+        const QByteArray svg = Export(study, m_dir.filePath(QStringLiteral("page.svg")), 29);
+        QXmlStreamReader xml(svg);
+        QStringList texts;
+        QString root;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (root.isEmpty())
+                root = xml.name().toString();
+            if (xml.name() == QLatin1String("text"))
+                texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        }
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QCOMPARE(root, QStringLiteral("svg"));
+        for (const QString &text :
+             {QStringLiteral("Ondaris v3 - Compatibilité à partir d'une date donnée"),
+              QStringLiteral("Identification 1 : "), QStringLiteral("Graphique :"),
+              QStringLiteral("Sentimental"), QStringLiteral("Commentaires :")})
+            QVERIFY2(texts.contains(text),
+                     qPrintable(text + QStringLiteral(" in ") + texts.join(QStringLiteral(" | "))));
+    }
+};
+
+QTEST_MAIN(StudyExportTest)
+#include "study_export_test.moc"
