@@ -1,11 +1,15 @@
-// Start-up to an idle main window, against the baseline program (an empty QMainWindow), the
-// two run alternately in fresh processes: wall time and peak resident memory, medians.
+// Start-up to an idle main window against startup_baseline (an empty main window), and
+// "ondaris --export page.pdf" against export_baseline (a bare program writing a one-page PDF),
+// each program run alternately with its baseline in fresh processes: wall time and peak
+// resident memory, medians, and their ratios to the baseline.
 //
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
 //   startup_bench --child [study]        one start of Ondaris, as main() does it, then leaves
 #include "app/command_line.h"
 #include "app/main_frame.h"
 #include "app/ondaris_app.h"
+#include "app/single_instance.h"
+#include "app/start_up.h"
 #include "people/names_list.h"
 #include "studies/biorythme_doc.h"
 
@@ -29,12 +33,21 @@ namespace {
 int RunChild(int argc, char *argv[])
 {
     QApplication qtApp(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("ondaris"));
+    start_up::InstallTranslations(qtApp);
     QStringList arguments{QStringLiteral("ondaris")};
     if (argc > 2)
         arguments << QString::fromLocal8Bit(argv[2]);
-    COndarisApp app;
-    if (!app.InitInstance(ParseCommandLine(arguments)))
+    const CommandLine line = ParseCommandLine(arguments);
+    SingleInstance instance;
+    if (instance.handOver(line.studies))
         return 1;
+    instance.hold();
+    instance.listen();
+    COndarisApp app;
+    if (!app.InitInstance(line))
+        return 1;
+    instance.release();
     QWindow *window = app.MainFrame()->windowHandle();
     while (!window->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
@@ -87,35 +100,90 @@ QString WriteStudy(const QDir &dir)
     return study.WriteFile(path).isEmpty() ? path : QString();
 }
 
+struct Program
+{
+    const char *name;
+    std::vector<std::string> command;
+};
+
+// Runs each program of the group in turn, `runs` rounds after one that only warms the caches,
+// and prints the medians beside the group's first program, the baseline. False on a failure.
+bool RunGroup(const char *group, const char *platform, const std::vector<Program> &programs,
+              int runs)
+{
+    std::vector<std::vector<Sample>> samples(programs.size());
+    for (int run = 0; run < runs + 1; ++run) {
+        for (size_t p = 0; p < programs.size(); ++p) {
+            Sample sample;
+            if (!Measure(programs[p].command, sample)) {
+                std::fprintf(stderr, "FAIL: %s %s on %s\n", group, programs[p].name, platform);
+                return false;
+            }
+            if (run > 0)
+                samples[p].push_back(sample);
+        }
+    }
+    std::vector<double> times;
+    std::vector<long> peaks;
+    for (const auto &series : samples) {
+        std::vector<double> ms;
+        std::vector<long> kb;
+        for (const Sample &s : series) {
+            ms.push_back(s.ms);
+            kb.push_back(s.peakKb);
+        }
+        times.push_back(Median(ms));
+        peaks.push_back(Median(kb));
+    }
+    for (size_t p = 0; p < programs.size(); ++p) {
+        std::printf("RESULT : %-7s %-9s %-10s median %7.1f ms (x%.2f)  peak %6ld kB (x%.2f)"
+                    "  [%d runs]\n",
+                    group, platform, programs[p].name, times[p], times[p] / times[0], peaks[p],
+                    double(peaks[p]) / double(peaks[0]), runs);
+    }
+    std::fflush(stdout);
+    return true;
+}
+
 int RunDriver(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
-    const std::string self =
-        QFileInfo(QString::fromLocal8Bit(argv[0])).absoluteFilePath().toStdString();
-    const std::string baseline = QFileInfo(QString::fromLocal8Bit(argv[0]))
-                                     .absoluteDir()
-                                     .filePath(QStringLiteral("startup_baseline"))
-                                     .toStdString();
+    const QFileInfo self(QString::fromLocal8Bit(argv[0]));
+    const QDir benchDir = self.absoluteDir();
+    const auto sibling = [&](const QString &relative) {
+        return QDir::cleanPath(benchDir.filePath(relative)).toStdString();
+    };
     QTemporaryDir home;
     QCoreApplication::setApplicationName(QStringLiteral("startup_bench"));
     // A home of its own: no splash screen, no names list of the user's.
     const QDir dir(home.path());
     dir.mkpath(QStringLiteral("config/Velmora"));
+    dir.mkpath(QStringLiteral("runtime"));
     QFile settings(dir.filePath(QStringLiteral("config/Velmora/Ondaris.conf")));
     if (!settings.open(QIODevice::WriteOnly) || settings.write("[Settings]\nSplash=0\n") < 0)
         return 1;
     settings.close();
+    QFile::setPermissions(dir.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner |
+                                                                      QFileDevice::WriteOwner |
+                                                                      QFileDevice::ExeOwner);
     qputenv("HOME", dir.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("runtime")).toLocal8Bit());
     QDir::setCurrent(dir.path());
     const QString study = WriteStudy(dir);
     if (study.isEmpty())
         return 1;
+    const std::string pdf = dir.filePath(QStringLiteral("page.pdf")).toStdString();
 
-    const std::vector<std::pair<const char *, std::vector<std::string>>> programs{
-        {"baseline", {baseline}},
-        {"no study", {self, "--child"}},
-        {"one study", {self, "--child", study.toStdString()}},
+    const std::vector<Program> startup{
+        {"baseline", {sibling(QStringLiteral("startup_baseline"))}},
+        {"no study", {self.absoluteFilePath().toStdString(), "--child"}},
+        {"one study", {self.absoluteFilePath().toStdString(), "--child", study.toStdString()}},
+    };
+    const std::vector<Program> exporting{
+        {"baseline", {sibling(QStringLiteral("export_baseline")), pdf}},
+        {"export", {sibling(QStringLiteral("../src/app/ondaris")), "--export", pdf,
+                    study.toStdString()}},
     };
 
     std::vector<const char *> platforms{"offscreen"};
@@ -123,36 +191,9 @@ int RunDriver(int argc, char *argv[])
         platforms.push_back("xcb");
     for (const char *platform : platforms) {
         qputenv("QT_QPA_PLATFORM", platform);
-        std::vector<std::vector<Sample>> samples(programs.size());
-        for (int run = 0; run < runs + 1; ++run) {
-            for (size_t p = 0; p < programs.size(); ++p) {
-                Sample sample;
-                if (!Measure(programs[p].second, sample)) {
-                    std::fprintf(stderr, "FAIL: %s on %s\n", programs[p].first, platform);
-                    return 1;
-                }
-                if (run > 0) // the first round only warms the caches
-                    samples[p].push_back(sample);
-            }
-        }
-        std::vector<double> times;
-        std::vector<long> peaks;
-        for (const auto &series : samples) {
-            std::vector<double> ms;
-            std::vector<long> kb;
-            for (const Sample &s : series) {
-                ms.push_back(s.ms);
-                kb.push_back(s.peakKb);
-            }
-            times.push_back(Median(ms));
-            peaks.push_back(Median(kb));
-        }
-        for (size_t p = 0; p < programs.size(); ++p) {
-            std::printf("RESULT : startup %-9s %-10s median %7.1f ms (x%.2f)  peak %6ld kB (x%.2f)"
-                        "  [%d runs]\n",
-                        platform, programs[p].first, times[p], times[p] / times[0], peaks[p],
-                        double(peaks[p]) / double(peaks[0]), runs);
-        }
+        if (!RunGroup("startup", platform, startup, runs) ||
+            !RunGroup("export", platform, exporting, runs))
+            return 1;
     }
     return 0;
 }

@@ -12,7 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   poppler-utils desktop-file-utils shared-mime-info xdg-utils dpkg-dev file
   libfile-mimeinfo-perl libglib2.0-bin
-  xdotool imagemagick
+  xdotool imagemagick valgrind
   lintian appstream man-db
 )
 
