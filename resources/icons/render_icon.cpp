@@ -1,46 +1,71 @@
-// Build-time tool: renders one SVG icon into the PNG sizes of the hicolor theme.
-// Usage: render_icon INPUT.svg OUTPUT_DIR SUBDIR NAME SIZE...
-// writes OUTPUT_DIR/<SIZE>x<SIZE>/SUBDIR/NAME.png for each size.
+// Build-time tool: renders one SVG drawing into PNG images of the given pixel sizes.
+// Usage: render_icon [--opaque] INPUT.svg OUTPUT_PATTERN SIZE...
+// A SIZE is N (a square of N pixels) or WxH; each image is written to OUTPUT_PATTERN with %1
+// replaced by "WxH". Icons keep a transparent background; --opaque draws on white, for the
+// pictures that the dialogs show as they are.
 #include <QDir>
+#include <QGuiApplication>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QString>
 #include <QSvgRenderer>
 #include <cstdio>
+#include <cstring>
+
+namespace {
+
+QSize ParseSize(const QString &text)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,4})(?:x([0-9]{1,4}))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return {};
+    const int width = match.captured(1).toInt();
+    const int height = match.hasCaptured(2) ? match.captured(2).toInt() : width;
+    if (width <= 0 || height <= 0 || width > 1024 || height > 1024)
+        return {};
+    return {width, height};
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 6) {
-        std::fprintf(stderr, "usage: %s INPUT.svg OUTPUT_DIR SUBDIR NAME SIZE...\n", argv[0]);
+    int first = 1;
+    const bool opaque = argc > 1 && std::strcmp(argv[1], "--opaque") == 0;
+    if (opaque)
+        ++first;
+    if (argc - first < 3) {
+        std::fprintf(stderr, "usage: %s [--opaque] INPUT.svg OUTPUT_PATTERN SIZE...\n", argv[0]);
         return 2;
     }
-    QSvgRenderer renderer(QString::fromLocal8Bit(argv[1]));
+    // Drawings with text need the application's fonts.
+    QGuiApplication app(argc, argv);
+    QSvgRenderer renderer(QString::fromLocal8Bit(argv[first]));
     if (!renderer.isValid()) {
-        std::fprintf(stderr, "%s: not a valid SVG file\n", argv[1]);
+        std::fprintf(stderr, "%s: not a valid SVG file\n", argv[first]);
         return 1;
     }
-    const QDir outDir(QString::fromLocal8Bit(argv[2]));
-    const QString subdir = QString::fromLocal8Bit(argv[3]);
-    const QString name = QString::fromLocal8Bit(argv[4]);
-    for (int i = 5; i < argc; ++i) {
-        bool ok = false;
-        const int size = QString::fromLocal8Bit(argv[i]).toInt(&ok);
-        if (!ok || size <= 0 || size > 1024) {
-            std::fprintf(stderr, "%s: not an icon size\n", argv[i]);
+    const QString pattern = QString::fromLocal8Bit(argv[first + 1]);
+    for (int i = first + 2; i < argc; ++i) {
+        const QSize size = ParseSize(QString::fromLocal8Bit(argv[i]));
+        if (size.isEmpty()) {
+            std::fprintf(stderr, "%s: not an image size\n", argv[i]);
             return 2;
         }
-        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
+        QImage image(size, opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32_Premultiplied);
+        image.fill(opaque ? Qt::white : Qt::transparent);
         {
             QPainter painter(&image);
             painter.setRenderHint(QPainter::Antialiasing);
             painter.setRenderHint(QPainter::SmoothPixmapTransform);
-            renderer.render(&painter, QRectF(0, 0, size, size));
+            renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(size)));
         }
-        const QString dir = QStringLiteral("%1x%1/%2").arg(size).arg(subdir);
         const QString file =
-            outDir.filePath(dir + QLatin1Char('/') + name + QStringLiteral(".png"));
-        if (!outDir.mkpath(dir) || !image.save(file, "PNG")) {
+            pattern.arg(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
+        if (!QDir().mkpath(QFileInfo(file).path()) || !image.save(file, "PNG")) {
             std::fprintf(stderr, "%s: cannot write\n", qPrintable(file));
             return 1;
         }

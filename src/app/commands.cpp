@@ -1,9 +1,9 @@
 #include "app/commands.h"
 
+#include "app/app_icons.h"
 #include "app/command_ids.h"
 
 #include <QAction>
-#include <QIcon>
 #include <QKeySequence>
 #include <QWidget>
 #include <array>
@@ -90,8 +90,7 @@ CommandSet::CommandSet(QWidget *owner)
         if (cut >= 0)
             action->setToolTip(prompt.mid(cut + 1));
         if (info.icon)
-            action->setIcon(
-                QIcon(QStringLiteral(":/app/icons/%1.svg").arg(QString::fromLatin1(info.icon))));
+            action->setIcon(ToolIcon(QString::fromLatin1(info.icon)));
         if (info.key.key() != Qt::Key_unknown)
             action->setShortcut(QKeySequence(info.key));
         owner->addAction(action);

@@ -1,5 +1,6 @@
 #include "app/ondaris_app.h"
 
+#include "app/app_icons.h"
 #include "app/app_settings.h"
 #include "app/command_ids.h"
 #include "app/command_line.h"
@@ -26,7 +27,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QIcon>
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QPageSetupDialog>
@@ -64,9 +64,8 @@ void COndarisApp::SaveNamesIfWanted()
 
 bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
 {
-    // The installed program's icon; from the build tree, the Biorythme image.
-    QApplication::setWindowIcon(QIcon::fromTheme(
-        QStringLiteral("ondaris"), QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"))));
+    // Built in rather than looked up in the icon theme, whose whole index would be read at start.
+    QApplication::setWindowIcon(ProgramIcon());
     app_settings::ClearStaleLock();
     m_recent = std::make_unique<RecentFiles>();
 

@@ -1,5 +1,6 @@
 #include "app/study_manager.h"
 
+#include "app/app_icons.h"
 #include "app/child_frame.h"
 #include "app/recent_files.h"
 #include "app/recovery_copies.h"
@@ -30,11 +31,11 @@ QIcon StudyIcon(int resourceId)
 {
     switch (resourceId) {
     case 129:
-        return QIcon(QStringLiteral(":/app/icons/wizard_biorythme.svg"));
+        return ToolIcon(QStringLiteral("wizard_biorythme"));
     case 130:
-        return QIcon(QStringLiteral(":/app/icons/wizard_compatibilite.svg"));
+        return ToolIcon(QStringLiteral("wizard_compatibilite"));
     default:
-        return QIcon(QStringLiteral(":/app/icons/wizard_affinite.svg"));
+        return ToolIcon(QStringLiteral("wizard_affinite"));
     }
 }
 

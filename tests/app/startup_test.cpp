@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -76,6 +77,12 @@ void StartupTest::startsWithoutStudyOrMessage()
     QCOMPARE(app->MainFrame()->windowTitle(), QStringLiteral("Ondaris 3"));
     QCOMPARE(app->m_names.count, 0);
     QCOMPARE(app->m_dataDirectory, QDir::currentPath());
+    // The windows carry the program's icon at the sizes window managers ask for.
+    const QIcon icon = app->MainFrame()->windowIcon();
+    for (const int size : {16, 32, 64, 128}) {
+        QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        QCOMPARE(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
+    }
     app.reset();
     QCOMPARE(messages.texts(), QStringList{});
 }
