@@ -62,7 +62,6 @@ CMainFrame::CMainFrame(RecentFiles &recent, QWidget *parent)
     setStatusBar(m_wndStatusBar);
     setDockOptions(dockOptions() | QMainWindow::AnimatedDocks);
 
-    m_help = new HelpWindow(this);
     ConnectFrameCommands();
 }
 
@@ -101,9 +100,16 @@ void CMainFrame::ConnectFrameCommands()
             &QMdiArea::activatePreviousSubWindow);
 }
 
+HelpWindow *CMainFrame::Help()
+{
+    if (!m_help)
+        m_help = new HelpWindow(this);
+    return m_help;
+}
+
 void CMainFrame::ShowHelp()
 {
-    m_help->ShowContents();
+    Help()->ShowContents();
 }
 
 void CMainFrame::ArrangeIcons()
@@ -136,7 +142,8 @@ void CMainFrame::closeEvent(QCloseEvent *event)
         event->ignore();
         return;
     }
-    m_help->close();
+    if (m_help)
+        m_help->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -33,8 +33,9 @@ public:
     QMdiArea *MdiArea() const { return m_mdiArea; }
     CommandSet &Commands() const { return *m_commands; }
     MainMenus &Menus() const { return *m_menus; }
-    HelpWindow *Help() const { return m_help; }
     WindowList &Windows() const { return *m_windowList; }
+    // Made the first time it is asked for: most runs never open the help.
+    HelpWindow *Help();
 
     // "Ondaris 3 - title" for the active study's title, "Ondaris 3 - [title]" while its window
     // is maximised, "Ondaris 3" alone without a study.

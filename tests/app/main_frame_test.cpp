@@ -141,9 +141,21 @@ void MainFrameTest::toolBarButtonsInOrder()
     QCOMPARE(buttons.join(u' '), QStringLiteral("57601 57603 - 57607 57609 - 32774 32775 32776 - "
                                                 "32783 32786 32785 - 32772 - 32773 32781 32771 "
                                                 "- 57667"));
-    for (QAction *action : app->MainFrame()->m_wndToolBar->actions())
-        QVERIFY2(action->isSeparator() || !action->icon().isNull(),
-                 qPrintable(action->objectName()));
+    // Each button's image is there at the sizes of menus and tool bars, and is not blank.
+    for (QAction *action : app->MainFrame()->m_wndToolBar->actions()) {
+        if (action->isSeparator())
+            continue;
+        for (const int size : {16, 24}) {
+            const QImage image = action->icon().pixmap(QSize(size, size)).toImage();
+            QVERIFY2(image.size() == QSize(size, size), qPrintable(action->objectName()));
+            int drawn = 0;
+            for (int y = 0; y < size; ++y) {
+                for (int x = 0; x < size; ++x)
+                    drawn += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+            }
+            QVERIFY2(drawn > size && drawn < size * size, qPrintable(action->objectName()));
+        }
+    }
 }
 
 void MainFrameTest::promptsShowInStatusBarAndToolTips()
@@ -206,9 +218,12 @@ void MainFrameTest::helpKeysOpenTheFrenchHelp()
     QFETCH(int, modifiers);
     const auto app = Start();
     QVERIFY(app);
-    HelpWindow *help = app->MainFrame()->Help();
-    QVERIFY(!help->isVisible());
+    // The help window is made when first asked for, not at start.
+    QVERIFY(!app->MainFrame()->findChild<HelpWindow *>());
     QTest::keyClick(app->MainFrame(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    HelpWindow *help = app->MainFrame()->findChild<HelpWindow *>();
+    QVERIFY(help);
+    QCOMPARE(app->MainFrame()->Help(), help);
     QTRY_VERIFY(help->isVisible());
     QCOMPARE(help->Browser()->source(), HelpWindow::ContentsUrl());
     QVERIFY(help->Browser()->toPlainText().contains(QStringLiteral("Biorythme")));
