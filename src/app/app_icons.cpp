@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
@@ -12,6 +13,15 @@
 #include <vector>
 
 namespace {
+
+// Named as PNG, the file is read by Qt's own PNG reader: a reader left to find the format asks
+// every image plugin of the machine first, loading them all.
+QPixmap ReadPng(const QString &path)
+{
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
 
 // An icon whose PNG files are read only at the sizes that are asked for: Qt reads every file of
 // an icon as soon as it is added, and most sizes are never shown. The pixmaps themselves, and
@@ -40,7 +50,7 @@ public:
     {
         const int side = BestSide(size);
         if (m_read.insert(side).second)
-            m_icon.addFile(m_pattern.arg(side), QSize(side, side));
+            m_icon.addPixmap(ReadPng(m_pattern.arg(side)));
         return m_icon.pixmap(size, 1.0, mode, state);
     }
 

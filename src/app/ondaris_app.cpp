@@ -5,6 +5,7 @@
 #include "app/command_ids.h"
 #include "app/command_line.h"
 #include "app/commands.h"
+#include "app/deferred_icon_style.h"
 #include "app/main_frame.h"
 #include "app/main_menus.h"
 #include "app/recent_files.h"
@@ -66,6 +67,7 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
 {
     // Built in rather than looked up in the icon theme, whose whole index would be read at start.
     QApplication::setWindowIcon(ProgramIcon());
+    InstallDeferredIconStyle();
     app_settings::ClearStaleLock();
     m_recent = std::make_unique<RecentFiles>();
 

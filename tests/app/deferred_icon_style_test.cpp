@@ -1,0 +1,97 @@
+#include "app/deferred_icon_style.h"
+#include "app_harness.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QStyleFactory>
+#include <cstring>
+#include <link.h>
+
+using namespace harness;
+
+// The style's images that the windows ask for as they are built are read only when drawn: the
+// start-up with a study loads no image format plugin, and the images, once drawn, are the
+// style's own.
+class DeferredIconStyleTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void startWithAStudyLoadsNoImagePlugin();
+    void imagesAreTheStylesOwn_data();
+    void imagesAreTheStylesOwn();
+};
+
+namespace {
+
+int CountImagePlugins(dl_phdr_info *info, size_t, void *count)
+{
+    if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "/imageformats/") != nullptr)
+        ++*static_cast<int *>(count);
+    return 0;
+}
+
+int LoadedImagePlugins()
+{
+    int count = 0;
+    dl_iterate_phdr(CountImagePlugins, &count);
+    return count;
+}
+
+} // namespace
+
+// First: once an image plugin is loaded, it stays for the rest of the test program.
+void DeferredIconStyleTest::startWithAStudyLoadsNoImagePlugin()
+{
+    ResetStore();
+    const QString path =
+        WriteBiorythme(QStringLiteral("claire.bio"), QStringLiteral("Claire"), QDate(1985, 7, 14));
+    const std::unique_ptr<COndarisApp> app = Start({path});
+    QVERIFY(app);
+    QVERIFY(QTest::qWaitForWindowExposed(app->MainFrame()));
+    QCOMPARE(app->Studies().Documents().size(), 1);
+    QCOMPARE(LoadedImagePlugins(), 0);
+}
+
+void DeferredIconStyleTest::imagesAreTheStylesOwn_data()
+{
+    QTest::addColumn<int>("standardIcon");
+    QTest::newRow("horizontal extension") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QTest::newRow("vertical extension") << int(QStyle::SP_ToolBarVerticalExtensionButton);
+    QTest::newRow("restore") << int(QStyle::SP_TitleBarNormalButton);
+    QTest::newRow("minimize") << int(QStyle::SP_TitleBarMinButton);
+    QTest::newRow("maximize") << int(QStyle::SP_TitleBarMaxButton);
+    QTest::newRow("close") << int(QStyle::SP_TitleBarCloseButton);
+    QTest::newRow("not deferred") << int(QStyle::SP_MessageBoxWarning);
+}
+
+void DeferredIconStyleTest::imagesAreTheStylesOwn()
+{
+    QFETCH(int, standardIcon);
+    const auto which = QStyle::StandardPixmap(standardIcon);
+    // The application's style is already ours after the start-up above.
+    const QStyle *style = QApplication::style();
+    const auto *proxy = qobject_cast<const QProxyStyle *>(style);
+    const QString name = (proxy ? proxy->baseStyle() : style)->name();
+    QVERIFY(!name.isEmpty());
+    const std::unique_ptr<QStyle> plain(QStyleFactory::create(name));
+    DeferredIconStyle deferred(name);
+
+    const QIcon expected = plain->standardIcon(which);
+    const QIcon icon = deferred.standardIcon(which);
+    QVERIFY(!expected.isNull());
+    QVERIFY(!icon.isNull());
+    QCOMPARE(icon.availableSizes(), expected.availableSizes());
+    for (const int side : {16, 24, 32}) {
+        QCOMPARE(icon.actualSize(QSize(side, side)), expected.actualSize(QSize(side, side)));
+        for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+            QCOMPARE(icon.pixmap(side, mode).toImage(), expected.pixmap(side, mode).toImage());
+        }
+    }
+    // A copy shares what was read and draws the same.
+    const QIcon copy = icon;
+    QCOMPARE(copy.pixmap(16).toImage(), expected.pixmap(16).toImage());
+}
+
+QTEST_MAIN(DeferredIconStyleTest)
+#include "deferred_icon_style_test.moc"
