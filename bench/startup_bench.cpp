@@ -6,9 +6,9 @@
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
 //   startup_bench --child [study]        one start of Ondaris, as main() does it, then leaves
 #include "app/command_line.h"
+#include "app/instance_link.h"
 #include "app/main_frame.h"
 #include "app/ondaris_app.h"
-#include "app/single_instance.h"
 #include "app/start_up.h"
 #include "people/names_list.h"
 #include "studies/biorythme_doc.h"
@@ -41,15 +41,14 @@ int RunChild(int argc, char *argv[])
     if (argc > 2)
         arguments << QString::fromLocal8Bit(argv[2]);
     const CommandLine line = ParseCommandLine(arguments);
-    SingleInstance instance;
-    if (instance.handOver(line.studies))
+    InstanceLink instance;
+    if (instance.HandOver(line.studies))
         return 1;
-    instance.hold();
-    instance.listen();
+    instance.ListenOnceShown();
     COndarisApp app;
     if (!app.InitInstance(line))
         return 1;
-    instance.release();
+    instance.Release();
     QWindow *window = app.MainFrame()->windowHandle();
     while (!window->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -1,8 +1,8 @@
 #include "app/command_line.h"
+#include "app/instance_link.h"
 #include "app/main_frame.h"
 #include "app/ondaris_app.h"
 #include "app/polite_end.h"
-#include "app/single_instance.h"
 #include "app/start_up.h"
 
 #include <QApplication>
@@ -27,20 +27,19 @@ int main(int argc, char *argv[])
                      []() { QCoreApplication::exit(0); });
 
     // Opening by the shell: the program already running opens the studies and comes forward.
-    SingleInstance instance;
-    if (instance.handOver(line.studies))
+    InstanceLink instance;
+    if (instance.HandOver(line.studies))
         return 0;
-    instance.hold();
-    instance.listen();
+    instance.ListenOnceShown();
     COndarisApp app;
     if (!app.InitInstance(line))
         return 1;
-    QObject::connect(&instance, &SingleInstance::filesReceived, &app,
+    QObject::connect(&instance, &InstanceLink::filesReceived, &app,
                      [&app](const QStringList &files) {
                          app.OpenFiles(files);
-                         SingleInstance::bringToFront(app.MainFrame());
+                         InstanceLink::BringToFront(app.MainFrame());
                      });
-    instance.release();
+    instance.Release();
     // A signal during the start (the splash screen, a message) has already left its loop.
     const int code = politeEnd.IsRequested() ? 0 : qtApp.exec();
     if (politeEnd.IsRequested()) {

@@ -10,38 +10,46 @@
 using namespace harness;
 
 // The style's images that the windows ask for as they are built are read only when drawn: the
-// start-up with a study loads no image format plugin, and the images, once drawn, are the
-// style's own.
+// start-up with a study loads no image format plugin (nor the network library, which only the
+// hand-over module brings), and the images, once drawn, are the style's own.
 class DeferredIconStyleTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startWithAStudyLoadsNoImagePlugin();
+    void startWithAStudyLoadsNoPluginNorNetwork();
     void imagesAreTheStylesOwn_data();
     void imagesAreTheStylesOwn();
 };
 
 namespace {
 
-int CountImagePlugins(dl_phdr_info *info, size_t, void *count)
+struct Search
 {
-    if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "/imageformats/") != nullptr)
-        ++*static_cast<int *>(count);
+    const char *part;
+    int count = 0;
+};
+
+int CountMatches(dl_phdr_info *info, size_t, void *search)
+{
+    auto *wanted = static_cast<Search *>(search);
+    if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, wanted->part) != nullptr)
+        ++wanted->count;
     return 0;
 }
 
-int LoadedImagePlugins()
+// The loaded libraries whose path holds `part`.
+int Loaded(const char *part)
 {
-    int count = 0;
-    dl_iterate_phdr(CountImagePlugins, &count);
-    return count;
+    Search search{part};
+    dl_iterate_phdr(CountMatches, &search);
+    return search.count;
 }
 
 } // namespace
 
 // First: once an image plugin is loaded, it stays for the rest of the test program.
-void DeferredIconStyleTest::startWithAStudyLoadsNoImagePlugin()
+void DeferredIconStyleTest::startWithAStudyLoadsNoPluginNorNetwork()
 {
     ResetStore();
     const QString path =
@@ -50,7 +58,8 @@ void DeferredIconStyleTest::startWithAStudyLoadsNoImagePlugin()
     QVERIFY(app);
     QVERIFY(QTest::qWaitForWindowExposed(app->MainFrame()));
     QCOMPARE(app->Studies().Documents().size(), 1);
-    QCOMPARE(LoadedImagePlugins(), 0);
+    QCOMPARE(Loaded("/imageformats/"), 0);
+    QCOMPARE(Loaded("libQt6Network"), 0);
 }
 
 void DeferredIconStyleTest::imagesAreTheStylesOwn_data()

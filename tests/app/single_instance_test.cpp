@@ -1,4 +1,5 @@
-#include "app/single_instance.h"
+#include "app/instance_link.h"
+#include "handover/single_instance.h"
 
 #include <QDir>
 #include <QFile>
@@ -61,15 +62,14 @@ void SingleInstanceTest::nameIsTheUsersOwn()
 {
     // The test runner gives every test a private runtime directory of its own.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    const QString name = SingleInstance::defaultServerName();
+    const QString name = InstanceLink::DefaultServerName();
     QCOMPARE(QFileInfo(name).absolutePath(), QFileInfo(runtime).absoluteFilePath());
     QVERIFY(QFileInfo(name).fileName().startsWith(u"ondaris-"_s));
-    QCOMPARE(SingleInstance().serverName(), name);
 }
 
 void SingleInstanceTest::startsAloneWhenNoProgramRuns()
 {
-    SingleInstance first;
+    SingleInstance first(InstanceLink::DefaultServerName());
     QVERIFY(!first.handOver({u"/tmp/a.bio"_s}, 1000));
     QVERIFY(first.listen());
     QVERIFY(first.isListening());
@@ -99,11 +99,11 @@ void SingleInstanceTest::handsFilesToTheRunningProgram()
     QFETCH(QStringList, given);
     QFETCH(QStringList, received);
 
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
 
-    SingleInstance later;
+    SingleInstance later(InstanceLink::DefaultServerName());
     QVERIFY(handOverFromLaterStart(later, given));
     QCOMPARE(spy.count(), 1);
     QCOMPARE(spy.at(0).at(0).toStringList(), received);
@@ -123,11 +123,11 @@ void SingleInstanceTest::relativePathsAreResolvedByTheLaterStart()
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(elsewhere.path()));
 
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
     const bool taken =
-        handOverFromLaterStart(SingleInstance(), {u"Jean.bio"_s, u"sous/Marie.aff"_s});
+        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"Jean.bio"_s, u"sous/Marie.aff"_s});
     QDir::setCurrent(before);
 
     QVERIFY(taken);
@@ -139,7 +139,7 @@ void SingleInstanceTest::relativePathsAreResolvedByTheLaterStart()
 
 void SingleInstanceTest::socketIsReachableByTheUserOnly()
 {
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     const QFileInfo socket(running.serverName());
     QVERIFY(socket.exists());
@@ -152,28 +152,28 @@ void SingleInstanceTest::socketIsReachableByTheUserOnly()
 void SingleInstanceTest::replacesASocketLeftByACrash()
 {
     // A program that crashed leaves its socket file behind, with no one listening on it.
-    QFile leftOver(SingleInstance::defaultServerName());
+    QFile leftOver(InstanceLink::DefaultServerName());
     QVERIFY(leftOver.open(QIODevice::WriteOnly));
     leftOver.close();
 
-    SingleInstance next;
+    SingleInstance next(InstanceLink::DefaultServerName());
     QVERIFY(!next.handOver({u"/e/a.bio"_s}, 1000));
     QVERIFY(next.listen());
     QSignalSpy spy(&next, &SingleInstance::filesReceived);
-    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/a.bio"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
     QCOMPARE(spy.count(), 1);
 }
 
 void SingleInstanceTest::leavesALiveProgramItsSocket()
 {
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
 
-    SingleInstance second;
+    SingleInstance second(InstanceLink::DefaultServerName());
     QVERIFY(!second.listen());
     QVERIFY(!second.isListening());
-    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/a.bio"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
     QCOMPARE(spy.count(), 1);
 }
 
@@ -190,7 +190,7 @@ void SingleInstanceTest::refusesBadMessages()
 {
     QFETCH(QByteArray, message);
 
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
 
@@ -206,13 +206,13 @@ void SingleInstanceTest::refusesBadMessages()
     QTest::qWait(50);
     QCOMPARE(spy.count(), 0);
 
-    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/a.bio"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
     QCOMPARE(spy.count(), 1);
 }
 
 void SingleInstanceTest::takesAMessageThatArrivesInPieces()
 {
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
 
@@ -236,14 +236,14 @@ void SingleInstanceTest::takesAMessageThatArrivesInPieces()
 
 void SingleInstanceTest::holdsFilesWhileStarting()
 {
-    SingleInstance running;
+    SingleInstance running(InstanceLink::DefaultServerName());
     running.hold();
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
 
     // The later starts must not wait for a program that is still starting.
-    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/a.bio"_s}));
-    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/b.bi2"_s, u"/e/c.aff"_s}));
     QCOMPARE(spy.count(), 0);
 
     running.release();
@@ -251,7 +251,7 @@ void SingleInstanceTest::holdsFilesWhileStarting()
     QCOMPARE(spy.at(0).at(0).toStringList(), QStringList{u"/e/a.bio"_s});
     QCOMPARE(spy.at(1).at(0).toStringList(), (QStringList{u"/e/b.bi2"_s, u"/e/c.aff"_s}));
 
-    QVERIFY(handOverFromLaterStart(SingleInstance(), {u"/e/d.bio"_s}));
+    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/d.bio"_s}));
     QCOMPARE(spy.count(), 3);
 }
 
@@ -260,7 +260,7 @@ void SingleInstanceTest::bringsAMinimisedWindowToFront()
     QWidget window;
     window.showMinimized();
     QVERIFY(window.isMinimized());
-    SingleInstance::bringToFront(&window);
+    InstanceLink::BringToFront(&window);
     QVERIFY(window.isVisible());
     QVERIFY(!window.isMinimized());
 }

@@ -120,6 +120,18 @@ metainfo=$prefix/share/metainfo/${desktop_id%.desktop}.metainfo.xml
 [ -f "$metainfo" ] || fail "no metainfo for $desktop_id"
 grep -q "<launchable type=\"desktop-id\">$desktop_id</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $desktop_id"
+# The installed program finds its hand-over module: a later start hands over to it and ends.
+. "$here/program.sh"
+"$prefix/bin/ondaris" >"$tmp/running.log" 2>&1 &
+running=$!
+wait_for socket_ready || fail "the installed program does not listen for later starts"
+timeout 15 "$prefix/bin/ondaris" >"$tmp/later.log" 2>&1 ||
+    fail "a later start did not hand over to the installed program"
+kill "$running"
+wait "$running" 2>/dev/null || :
+if grep -q handover "$tmp/running.log" "$tmp/later.log"; then
+    fail "the module was not found: $(cat "$tmp/running.log" "$tmp/later.log")"
+fi
 version=$("$prefix/bin/ondaris" --version | sed -n 's/^Ondaris //p')
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 if command -v appstreamcli >/dev/null; then

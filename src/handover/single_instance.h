@@ -4,7 +4,6 @@
 #include <QStringList>
 
 class QLocalServer;
-class QWidget;
 class QLocalSocket;
 
 // One running Ondaris per user. A later start hands the study files it was given to the program
@@ -14,11 +13,8 @@ class SingleInstance : public QObject
 {
     Q_OBJECT
 public:
-    explicit SingleInstance(QObject *parent = nullptr);
     explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
 
-    // The socket of the current user, in the user's private runtime directory.
-    static QString defaultServerName();
     QString serverName() const { return m_serverName; }
 
     // Hands `files` (made absolute against the current directory) to the running program and
@@ -35,9 +31,6 @@ public:
     // at once all the same) and gives it out through filesReceived on release().
     void hold();
     void release();
-
-    // Brings a window of this program in front of the others, out of its minimised state.
-    static void bringToFront(QWidget *window);
 
 Q_SIGNALS:
     // The absolute paths a later start was given, in its order; empty when it was given none.

@@ -1,13 +1,10 @@
-#include "app/single_instance.h"
+#include "handover/single_instance.h"
 
-#include <QApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
-#include <QWidget>
 #include <QtEndian>
 #include <utility>
 
@@ -44,37 +41,12 @@ QStringList decode(const QByteArray &payload)
     return files;
 }
 
-QString userName()
-{
-    QString name = qEnvironmentVariable("USER");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("LOGNAME");
-    if (name.isEmpty())
-        name = qEnvironmentVariable("USERNAME");
-    for (QChar &c : name) {
-        if (!c.isLetterOrNumber() && c != u'-' && c != u'_')
-            c = u'_';
-    }
-    return name;
-}
 
 } // namespace
-
-SingleInstance::SingleInstance(QObject *parent) : SingleInstance(defaultServerName(), parent) {}
 
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent), m_serverName(serverName)
 {
-}
-
-QString SingleInstance::defaultServerName()
-{
-    const QString name = QStringLiteral("ondaris-") + userName();
-    // The runtime directory belongs to the user alone, so no one else can hold the name first.
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (runtime.isEmpty())
-        return name;
-    return QDir(runtime).filePath(name);
 }
 
 bool SingleInstance::handOver(const QStringList &files, int timeoutMs) const
@@ -176,14 +148,4 @@ void SingleInstance::release()
     const QList<QStringList> held = std::exchange(m_held, {});
     for (const QStringList &files : held)
         Q_EMIT filesReceived(files);
-}
-
-void SingleInstance::bringToFront(QWidget *window)
-{
-    window->setWindowState((window->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-    window->show();
-    window->raise();
-    window->activateWindow();
-    // Where the desktop refuses to hand over the focus, the window at least asks for attention.
-    QApplication::alert(window);
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+// The hand-over between starts of the program, as the program sees it once the hand-over module
+// is loaded (see SingleInstance, which it is made of).
+class HandOverChannel
+{
+public:
+    virtual ~HandOverChannel() = default;
+
+    // Hands the files to the program already running; false when none took them in time.
+    virtual bool HandOver(const QStringList &files) = 0;
+    // Takes the files of later starts from now on and gives them to `received`; false when
+    // another live program holds the socket or it cannot be made.
+    virtual bool Listen(std::function<void(const QStringList &files)> received) = 0;
+    // While the program is still starting, keeps what later starts hand over until Release().
+    virtual void Hold() = 0;
+    virtual void Release() = 0;
+};
+
+// The one function the module exports, by this name: a channel over the socket of that name.
+using OpenHandOverChannelFunction = HandOverChannel *(const QString &serverName);
+inline constexpr char kOpenHandOverChannel[] = "ondaris_open_hand_over_channel";
