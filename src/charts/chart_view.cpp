@@ -37,7 +37,7 @@ void ChartView::OnScreenDevice(const std::function<void(DrawDevice &dc)> &use)
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
     QPainter painter(&scratch);
-    PainterDevice dc(painter, false, ScreenWidth());
+    MeasuringDevice dc(painter, false, ScreenWidth());
     OnPrepareDC(dc);
     use(dc);
 }

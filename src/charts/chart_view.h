@@ -35,7 +35,8 @@ protected:
 
     void OnContextMenu(const QPoint &globalPos) override;
 
-    // Runs use on a device with the screen's metrics, prepared as for a drawing of this view.
+    // Runs use on a device with the screen's metrics, prepared as for a drawing of this view,
+    // that measures and draws nothing.
     void OnScreenDevice(const std::function<void(DrawDevice &dc)> &use);
 
 private:

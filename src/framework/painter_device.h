@@ -51,3 +51,15 @@ private:
     mutable QFont m_font;
     mutable std::optional<QFontMetrics> m_metrics;
 };
+
+// Measures as PainterDevice does and draws nothing: what a page's extent is found with.
+class MeasuringDevice final : public PainterDevice
+{
+public:
+    using PainterDevice::PainterDevice;
+
+    void TextOut(int, int, const QString &) override {}
+    void Rectangle(int, int, int, int) override {}
+    void Polyline(const QList<QPoint> &) override {}
+    void FillPolygon(const QList<QPoint> &, const QColor &) override {}
+};
