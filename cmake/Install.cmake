@@ -37,6 +37,3 @@ ondaris_install_gzipped(${PROJECT_SOURCE_DIR}/resources/debian/changelog changel
                         ${ONDARIS_DOCDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${ONDARIS_DOCDIR})
 add_custom_target(ondaris_gzipped ALL DEPENDS ${ondaris_gzipped})
-
-# The program's own modules, found from the program's folder (CMakeLists.txt).
-install(TARGETS ondaris_handover_module LIBRARY DESTINATION ${ONDARIS_MODULE_INSTALL_DIR})

@@ -24,6 +24,32 @@ function(ondaris_library name)
   endforeach()
 endfunction()
 
+# ondaris_module(NAME SOURCES source... LINK lib...): a module NAME.so that the program loads
+# when first needed (framework/modules.h), at ONDARIS_MODULE_PATH from the program's folder:
+# built there in the build tree, and likewise beside the test programs, which are one folder
+# under tests/ as the program is one folder under src/.
+add_custom_target(ondaris_modules)
+function(ondaris_module name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
+  set(target ondaris_${name}_module)
+  add_library(${target} MODULE ${ARG_SOURCES})
+  target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${target} PRIVATE ${ARG_LINK})
+  # libc among its needs even when it calls no C function itself: Debian's tools take a library
+  # without it for a broken one.
+  target_link_options(${target} PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+  get_filename_component(dir ${PROJECT_BINARY_DIR}/src/app/${ONDARIS_MODULE_PATH} ABSOLUTE)
+  get_filename_component(test_dir ${PROJECT_BINARY_DIR}/tests/app/${ONDARIS_MODULE_PATH} ABSOLUTE)
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} PREFIX "" SUFFIX .so
+                        CXX_VISIBILITY_PRESET hidden LIBRARY_OUTPUT_DIRECTORY ${dir})
+  add_custom_command(TARGET ${target} POST_BUILD
+                     COMMAND ${CMAKE_COMMAND} -E make_directory ${test_dir}
+                     COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${test_dir}/
+                     VERBATIM)
+  add_dependencies(ondaris_modules ${target})
+  install(TARGETS ${target} LIBRARY DESTINATION ${ONDARIS_MODULE_INSTALL_DIR})
+endfunction()
+
 # ondaris_tests(LIB): one test program per tests/LIB/*_test.cpp, linked to ondaris_LIB and the
 # shared test support, each run in a fresh temporary home by tests/isolated.sh.
 function(ondaris_tests lib)
@@ -33,6 +59,7 @@ function(ondaris_tests lib)
     set(target test_${lib}_${base})
     add_executable(${target} ${src})
     target_link_libraries(${target} PRIVATE ondaris_${lib} ondaris_testsupport Qt6::Test)
+    add_dependencies(${target} ondaris_modules)
     add_test(NAME ${lib}/${base}
              COMMAND ${PROJECT_SOURCE_DIR}/tests/isolated.sh $<TARGET_FILE:${target}>)
     set_tests_properties(${lib}/${base} PROPERTIES LABELS ${lib} TIMEOUT 300)

@@ -1,5 +1,6 @@
 #include "app/instance_link.h"
 
+#include "framework/modules.h"
 #include "handover/hand_over_channel.h"
 
 #include <QApplication>
@@ -45,12 +46,7 @@ InstanceLink::InstanceLink(const QString &serverName, QObject *parent)
 {
 }
 
-InstanceLink::~InstanceLink()
-{
-    // The channel's code lives in the module: it goes first. The module stays loaded, as Qt's
-    // objects it made may still be queued for deletion.
-    m_channel.reset();
-}
+InstanceLink::~InstanceLink() = default;
 
 QString InstanceLink::DefaultServerName()
 {
@@ -66,14 +62,10 @@ HandOverChannel *InstanceLink::Channel()
 {
     if (m_channel)
         return m_channel.get();
-    m_module.setFileName(QCoreApplication::applicationDirPath() +
-                         QStringLiteral("/" ONDARIS_MODULE_PATH "/handover.so"));
-    auto *open = reinterpret_cast<OpenHandOverChannelFunction *>(
-        m_module.resolve(kOpenHandOverChannel));
-    if (open == nullptr) {
-        qWarning("Ondaris: %s", qPrintable(m_module.errorString()));
+    auto *open = ModuleFunction<OpenHandOverChannelFunction>(QStringLiteral("handover"),
+                                                             kOpenHandOverChannel);
+    if (open == nullptr)
         return nullptr;
-    }
     m_channel.reset(open(m_serverName));
     return m_channel.get();
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QLibrary>
 #include <QObject>
 #include <QStringList>
 #include <memory>
@@ -47,7 +46,6 @@ private:
     void Listen();
 
     QString m_serverName;
-    QLibrary m_module;
     std::unique_ptr<HandOverChannel> m_channel;
     bool m_waitingForWindow = false;
     bool m_holding = false;

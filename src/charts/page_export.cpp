@@ -4,17 +4,18 @@
 #include "charts/biorythme_page.h"
 #include "charts/compatibilite_page.h"
 #include "charts/page_frame.h"
+#include "framework/modules.h"
 #include "framework/painter_device.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "svgpage/svg_page.h"
 
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 
 namespace {
 
@@ -77,13 +78,10 @@ bool PaintPng(QIODevice &file, CDocument &study)
 
 bool PaintSvg(QIODevice &file, CDocument &study)
 {
-    QSvgGenerator generator;
-    generator.setOutputDevice(&file);
-    generator.setSize(ImageSize());
-    generator.setViewBox(QRect(QPoint(0, 0), ImageSize()));
-    generator.setResolution(kImageResolution);
-    generator.setTitle(study.GetTitle());
-    return Paint(generator, study);
+    auto *write = ModuleFunction<WriteSvgPageFunction>(QStringLiteral("svgpage"), kWriteSvgPage);
+    return write != nullptr &&
+           write(file, ImageSize(), kImageResolution, study.GetTitle(),
+                 [&study](QPaintDevice &device) { return Paint(device, study); });
 }
 
 } // namespace
