@@ -1,9 +1,12 @@
-// Build-time tool: renders one SVG drawing into PNG images of the given pixel sizes.
+// Build-time tool: renders one SVG drawing into images of the given pixel sizes.
 // Usage: render_icon [--opaque] INPUT.svg OUTPUT_PATTERN SIZE...
 // A SIZE is N (a square of N pixels) or WxH; each image is written to OUTPUT_PATTERN with %1
 // replaced by "WxH". Icons keep a transparent background; --opaque draws on white, for the
-// pictures that the dialogs show as they are.
+// pictures that the dialogs show as they are. A pattern ending in .png gives PNG files; one
+// ending in .argb gives the pixels a program gets from those PNG files, premultiplied 32-bit
+// words of this machine, row after row: read without decoding at all.
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QFileInfo>
 #include <QImage>
@@ -27,6 +30,24 @@ QSize ParseSize(const QString &text)
     if (width <= 0 || height <= 0 || width > 1024 || height > 1024)
         return {};
     return {width, height};
+}
+
+bool Save(const QImage &image, const QString &file)
+{
+    if (!file.endsWith(QStringLiteral(".argb")))
+        return image.save(file, "PNG");
+    // As a PNG file stores the image and a pixmap then takes it.
+    const QImage pixels = image.convertToFormat(QImage::Format_ARGB32)
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto *row = reinterpret_cast<const char *>(pixels.constScanLine(y));
+        if (out.write(row, qint64(pixels.width()) * 4) != qint64(pixels.width()) * 4)
+            return false;
+    }
+    return out.flush();
 }
 
 } // namespace
@@ -65,7 +86,7 @@ int main(int argc, char *argv[])
         }
         const QString file =
             pattern.arg(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()));
-        if (!QDir().mkpath(QFileInfo(file).path()) || !image.save(file, "PNG")) {
+        if (!QDir().mkpath(QFileInfo(file).path()) || !Save(image, file)) {
             std::fprintf(stderr, "%s: cannot write\n", qPrintable(file));
             return 1;
         }

@@ -2,7 +2,8 @@
 
 #include <QGuiApplication>
 #include <QIconEngine>
-#include <QImageReader>
+#include <QImage>
+#include <QResource>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
@@ -14,13 +15,15 @@
 
 namespace {
 
-// Named as PNG, the file is read by Qt's own PNG reader: a reader left to find the format asks
-// every image plugin of the machine first, loading them all.
-QPixmap ReadPng(const QString &path)
+// The pixels of a square image of `side`, built in uncompressed: used in place, nothing decoded.
+QPixmap ReadPixels(const QString &path, int side)
 {
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const QResource resource(path);
+    if (resource.compressionAlgorithm() != QResource::NoCompression ||
+        resource.size() != qint64(side) * side * 4)
+        return {};
+    return QPixmap::fromImage(QImage(resource.data(), side, side, side * 4,
+                                     QImage::Format_ARGB32_Premultiplied));
 }
 
 // An icon whose PNG files are read only at the sizes that are asked for: Qt reads every file of
@@ -50,7 +53,7 @@ public:
     {
         const int side = BestSide(size);
         if (m_read.insert(side).second)
-            m_icon.addPixmap(ReadPng(m_pattern.arg(side)));
+            m_icon.addPixmap(ReadPixels(m_pattern.arg(side), side));
         return m_icon.pixmap(size, 1.0, mode, state);
     }
 
@@ -94,7 +97,7 @@ QIcon Rendered(const QString &folder, const QString &name, std::initializer_list
     std::vector<int> sorted(sizes);
     std::sort(sorted.begin(), sorted.end());
     return QIcon(new RenderedIconEngine(
-        QStringLiteral(":/app/%1/%3x%3/%2.png").arg(folder, name), std::move(sorted)));
+        QStringLiteral(":/app/%1/%3x%3/%2.argb").arg(folder, name), std::move(sorted)));
 }
 
 } // namespace

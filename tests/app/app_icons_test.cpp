@@ -4,8 +4,9 @@
 #include <QImage>
 #include <QTest>
 
-// The program's icons read their files only at the sizes asked for; what they give must be what
-// a Qt icon holding every file gives: the same image at every size and in every mode.
+// The program's icons read their images only at the sizes asked for, as raw pixels; what they
+// give must be what a Qt icon holding every PNG file gives: the same image at every size and in
+// every mode.
 class AppIconsTest : public QObject
 {
     Q_OBJECT
@@ -21,7 +22,10 @@ QIcon EveryFile(const QString &folder, const QString &name, const QList<int> &si
 {
     QIcon icon;
     for (const int side : sizes) {
-        icon.addFile(QStringLiteral(":/app/%1/%2x%2/%3.png").arg(folder).arg(side).arg(name),
+        icon.addFile(QStringLiteral(ONDARIS_APP_IMAGES "/%1/%2x%2/%3.png")
+                         .arg(folder)
+                         .arg(side)
+                         .arg(name),
                      QSize(side, side));
     }
     return icon;
