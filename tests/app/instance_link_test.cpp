@@ -1,0 +1,92 @@
+#include "app/instance_link.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+#include <QThread>
+#include <QWidget>
+#include <cstring>
+#include <link.h>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// The hand-over as the program uses it: its module (and the network library) is loaded only when
+// a running program may answer, or once the first window is shown; what later starts hand over
+// while the program is still starting waits for Release().
+class InstanceLinkTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void listensOnceAWindowIsShownAndHoldsUntilReleased();
+};
+
+namespace {
+
+int CountNetwork(dl_phdr_info *info, size_t, void *count)
+{
+    if (info->dlpi_name != nullptr && std::strstr(info->dlpi_name, "libQt6Network") != nullptr)
+        ++*static_cast<int *>(count);
+    return 0;
+}
+
+bool NetworkLoaded()
+{
+    int count = 0;
+    dl_iterate_phdr(CountNetwork, &count);
+    return count > 0;
+}
+
+// A later start blocks until the running program answers; here the running one is served by
+// this thread's event loop, so the later one runs on a thread of its own.
+bool HandOverFromLaterStart(const QStringList &files)
+{
+    bool taken = false;
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        InstanceLink later;
+        taken = later.HandOver(files);
+    }));
+    thread->start();
+    while (!thread->isFinished())
+        QTest::qWait(5);
+    thread->wait();
+    return taken;
+}
+
+} // namespace
+
+void InstanceLinkTest::listensOnceAWindowIsShownAndHoldsUntilReleased()
+{
+    const QString socket = InstanceLink::DefaultServerName();
+    InstanceLink running;
+    // No program runs: nothing to hand over to, and nothing loaded to find it out.
+    QVERIFY(!running.HandOver({u"/e/a.bio"_s}));
+    QVERIFY(!NetworkLoaded());
+
+    running.ListenOnceShown();
+    QTest::qWait(100);
+    QVERIFY(!QFileInfo::exists(socket));
+    QVERIFY(!NetworkLoaded());
+
+    QWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY(QFileInfo::exists(socket));
+    QVERIFY(NetworkLoaded());
+
+    QSignalSpy received(&running, &InstanceLink::filesReceived);
+    QVERIFY(HandOverFromLaterStart({u"/e/a.bio"_s}));
+    QCOMPARE(received.count(), 0);
+    running.Release();
+    QCOMPARE(received.count(), 1);
+    QCOMPARE(received.at(0).at(0).toStringList(), QStringList{u"/e/a.bio"_s});
+
+    QVERIFY(HandOverFromLaterStart({u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+    QCOMPARE(received.count(), 2);
+    QCOMPARE(received.at(1).at(0).toStringList(), (QStringList{u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+}
+
+QTEST_MAIN(InstanceLinkTest)
+#include "instance_link_test.moc"
