@@ -1,15 +1,27 @@
 #include "charts/comment_block.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <algorithm>
 
 QStringList CommentLines(const QString &comment)
 {
+    // A loop and not a regular expression: opening a study would otherwise load and compile a
+    // regular-expression engine for three fixed separators.
+    QStringList lines;
     if (comment.isEmpty())
-        return {};
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    return comment.split(lineBreak);
+        return lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < comment.size(); ++i) {
+        const QChar c = comment.at(i);
+        if (c != u'\n' && c != u'\r')
+            continue;
+        lines << comment.mid(start, i - start);
+        if (c == u'\r' && i + 1 < comment.size() && comment.at(i + 1) == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    lines << comment.mid(start);
+    return lines;
 }
 
 namespace {

@@ -108,6 +108,9 @@ private Q_SLOTS:
         QTest::newRow("lone carriage return")
             << QStringLiteral("un\rdeux")
             << QStringList{QStringLiteral("un"), QStringLiteral("deux")};
+        QTest::newRow("LF then CR is two breaks")
+            << QStringLiteral("a\n\rb")
+            << QStringList{QStringLiteral("a"), QString(), QStringLiteral("b")};
     }
 
     void commentLines()
