@@ -17,7 +17,8 @@
 #include "charts/view_factory.h"
 #include "framework/doc_template.h"
 #include "framework/message_box.h"
-#include "framework/scroll_view.h"
+#include "framework/printing.h"
+#include "printing/print_support.h"
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
 #include "people/names_dialog.h"
@@ -30,8 +31,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMdiArea>
-#include <QPageSetupDialog>
-#include <QPrinter>
 #include <QTextStream>
 #include <cstdio>
 
@@ -39,11 +38,10 @@ COndarisApp::COndarisApp() = default;
 
 COndarisApp::~COndarisApp()
 {
-    // The studies go before the windows that show them, the printer after both.
+    // The studies go before the windows that show them.
     m_studyCommands.reset();
     m_studies.reset();
     m_frame.reset();
-    CScrollView::SetSharedPrinter(nullptr);
     SaveNamesIfWanted();
 }
 
@@ -103,7 +101,7 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     return true;
 }
 
-int COndarisApp::PrintStudy(const QString &path, QPrinter &printer, QTextStream &err)
+int COndarisApp::PrintStudy(const QString &path, PrinterHandle &printer, QTextStream &err)
 {
     LoadNames();
     const LoadedStudy study = LoadStudy(path, m_names);
@@ -112,9 +110,9 @@ int COndarisApp::PrintStudy(const QString &path, QPrinter &printer, QTextStream 
         return 1;
     }
     const std::unique_ptr<ChartView> view(CreateViewFor(study.document.get()));
-    printer.setDocName(study.document->GetTitle());
-    if (!view || !view->PrintPage(&printer)) {
-        err << QStringLiteral("L'impression sur « %1 » a échoué.\n").arg(printer.printerName());
+    printer.SetDocName(study.document->GetTitle());
+    if (!view || !view->PrintPage(printer.Device())) {
+        err << QStringLiteral("L'impression sur « %1 » a échoué.\n").arg(printer.Name());
         return 1;
     }
     return 0;
@@ -262,11 +260,6 @@ void COndarisApp::OnAppAbout()
 
 void COndarisApp::OnPrintSetup()
 {
-    if (!m_printer) {
-        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        CScrollView::SetSharedPrinter(m_printer.get());
-    }
-    QPageSetupDialog dialog(m_printer.get(), m_frame.get());
-    dialog.setWindowTitle(QStringLiteral("Configuration de l'impression"));
-    dialog.exec();
+    if (PrintSupport *printing = LoadPrintSupport())
+        printing->PageSetup(m_frame.get(), QStringLiteral("Configuration de l'impression"));
 }

@@ -7,7 +7,7 @@
 #include <memory>
 
 class CMainFrame;
-class QPrinter;
+class PrinterHandle;
 class QTextStream;
 class RecentFiles;
 class StudyCommands;
@@ -30,7 +30,7 @@ public:
     // What --print and --print-to do in place of the window: the names list loaded, the study
     // opened as the window opens it (its persons registered), printed, and the list saved when
     // the application ends. Returns the exit code; a failure is written on err.
-    int PrintStudy(const QString &path, QPrinter &printer, QTextStream &err);
+    int PrintStudy(const QString &path, PrinterHandle &printer, QTextStream &err);
 
     NamesList m_names;
     QString m_dataDirectory;
@@ -65,9 +65,6 @@ private:
     void OfferRecovery();
     void OpenRecentFile(const QString &path);
 
-    // Made by the first print set-up: the printer system is slow to wake, and most runs
-    // never print.
-    std::unique_ptr<QPrinter> m_printer;
     std::unique_ptr<RecentFiles> m_recent;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<StudyManager> m_studies;

@@ -4,15 +4,16 @@
 #include "app/ondaris_app.h"
 #include "charts/study_export.h"
 #include "framework/message_box.h"
+#include "framework/printing.h"
+#include "printing/print_support.h"
 #include "studies/study_info.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <QTextStream>
 #include <QTranslator>
 #include <cstdio>
+#include <memory>
 
 namespace start_up {
 
@@ -104,9 +105,13 @@ int RunTool(const CommandLine &line)
 int RunPrint(const CommandLine &line)
 {
     QTextStream err(stderr);
-    const QPrinterInfo target = line.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                       : QPrinterInfo::printerInfo(line.printer);
-    if (target.isNull()) {
+    PrintSupport *printing = LoadPrintSupport();
+    if (!printing) {
+        err << "L'impression a échoué.\n";
+        return 1;
+    }
+    const std::unique_ptr<PrinterHandle> printer = printing->OpenPrinter(line.printer);
+    if (!printer) {
         if (line.printer.isEmpty()) {
             err << "Aucune imprimante par défaut n'est configurée.\n";
             return 1;
@@ -120,8 +125,7 @@ int RunPrint(const CommandLine &line)
         err.flush();
         return QMessageBox::Ok;
     });
-    QPrinter printer(target, QPrinter::HighResolution);
-    const int exitCode = COndarisApp().PrintStudy(line.study, printer, err);
+    const int exitCode = COndarisApp().PrintStudy(line.study, *printer, err);
     messages::SetHook({});
     return exitCode;
 }

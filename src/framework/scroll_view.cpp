@@ -2,37 +2,14 @@
 
 #include "framework/message_box.h"
 #include "framework/painter_device.h"
+#include "framework/printing.h"
+#include "printing/print_support.h"
 
 #include <QContextMenuEvent>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrintPreviewDialog>
-#include <QPrintPreviewWidget>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QWheelEvent>
-#include <memory>
-
-namespace {
-
-QPrinter *&SharedPrinterSlot()
-{
-    static QPrinter *printer = nullptr;
-    return printer;
-}
-
-// The shared printer, or one that lives as long as the holder.
-QPrinter *PrinterFor(std::unique_ptr<QPrinter> &holder)
-{
-    if (QPrinter *shared = SharedPrinterSlot())
-        return shared;
-    holder = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return holder.get();
-}
-
-} // namespace
 
 CScrollView::CScrollView(QWidget *parent) : QAbstractScrollArea(parent)
 {
@@ -92,10 +69,10 @@ void CScrollView::paintEvent(QPaintEvent *)
     OnDraw(dc);
 }
 
-bool CScrollView::PrintPage(QPrinter *printer)
+bool CScrollView::PrintPage(QPaintDevice &printer)
 {
     QPainter painter;
-    if (!painter.begin(printer))
+    if (!painter.begin(&printer))
         return false;
     {
         PainterDevice dc(painter, true);
@@ -105,44 +82,25 @@ bool CScrollView::PrintPage(QPrinter *printer)
     return painter.end();
 }
 
-void CScrollView::SetSharedPrinter(QPrinter *printer)
-{
-    SharedPrinterSlot() = printer;
-}
-
 void CScrollView::OnFilePrint()
 {
-    std::unique_ptr<QPrinter> own;
-    QPrinter *printer = PrinterFor(own);
-    if (!OnPreparePrinting(printer))
-        return;
-    if (!PrintPage(printer))
+    PrintSupport *printing = LoadPrintSupport();
+    const auto outcome =
+        printing ? printing->PrintWithDialog(
+                       this, [this](QPaintDevice &printer) { return PrintPage(printer); })
+                 : PrintSupport::Outcome::Failed;
+    if (outcome == PrintSupport::Outcome::Failed)
         messages::Show(this, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
-}
-
-bool CScrollView::OnPreparePrinting(QPrinter *printer)
-{
-    QPrintDialog dialog(printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    return dialog.exec() == QDialog::Accepted;
 }
 
 void CScrollView::OnFilePrintPreview()
 {
-    std::unique_ptr<QPrinter> own;
-    QPrinter *printer = PrinterFor(own);
-    QPrintPreviewDialog dialog(printer, this);
-    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter *target) { PrintPage(target); });
-    if (auto *preview = dialog.findChild<QPrintPreviewWidget *>()) {
-        auto *next = new QShortcut(QKeySequence(Qt::Key_PageDown), &dialog);
-        connect(next, &QShortcut::activated, preview,
-                [preview]() { preview->setCurrentPage(preview->currentPage() + 1); });
-        auto *previous = new QShortcut(QKeySequence(Qt::Key_PageUp), &dialog);
-        connect(previous, &QShortcut::activated, preview,
-                [preview]() { preview->setCurrentPage(preview->currentPage() - 1); });
+    PrintSupport *printing = LoadPrintSupport();
+    if (!printing) {
+        messages::Show(this, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
+        return;
     }
-    dialog.exec();
+    printing->Preview(this, [this](QPaintDevice &printer) { return PrintPage(printer); });
 }
 
 void CScrollView::wheelEvent(QWheelEvent *event)

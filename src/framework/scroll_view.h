@@ -4,7 +4,7 @@
 #include <QSize>
 
 class DrawDevice;
-class QPrinter;
+class QPaintDevice;
 
 // A view that draws one page in a scrolling window, on a printer and in a print preview, with
 // the same OnPrepareDC and OnDraw for all three. Sizes are in device pixels.
@@ -28,11 +28,7 @@ public:
     int ScreenWidth() const;
 
     // Draws the page once on the printer; false when the printer cannot be painted on.
-    bool PrintPage(QPrinter *printer);
-
-    // The printer that the print set-up configures and that print and preview use; when none
-    // is set, each print starts from a printer of its own. The owner unsets it before it goes.
-    static void SetSharedPrinter(QPrinter *printer);
+    bool PrintPage(QPaintDevice &printer);
 
 public Q_SLOTS:
     // The print dialog, then one page; cancelling prints nothing.
@@ -41,8 +37,6 @@ public Q_SLOTS:
     void OnFilePrintPreview();
 
 protected:
-    // The print dialog on the printer; false when the user cancelled it.
-    virtual bool OnPreparePrinting(QPrinter *printer);
     // A right click or the context-menu key; the position is global.
     virtual void OnContextMenu(const QPoint &globalPos);
 

@@ -10,14 +10,14 @@
 using namespace harness;
 
 // The style's images that the windows ask for as they are built are read only when drawn: the
-// start-up with a study loads no image format plugin (nor the network library, which only the
-// hand-over module brings), and the images, once drawn, are the style's own.
+// start-up with a study loads no image format plugin (nor the network and print libraries, which
+// only the hand-over and print modules bring), and the images, once drawn, are the style's own.
 class DeferredIconStyleTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startWithAStudyLoadsNoPluginNorNetwork();
+    void startWithAStudyLoadsNoPluginNorModule();
     void imagesAreTheStylesOwn_data();
     void imagesAreTheStylesOwn();
 };
@@ -49,7 +49,7 @@ int Loaded(const char *part)
 } // namespace
 
 // First: once an image plugin is loaded, it stays for the rest of the test program.
-void DeferredIconStyleTest::startWithAStudyLoadsNoPluginNorNetwork()
+void DeferredIconStyleTest::startWithAStudyLoadsNoPluginNorModule()
 {
     ResetStore();
     const QString path =
@@ -60,6 +60,7 @@ void DeferredIconStyleTest::startWithAStudyLoadsNoPluginNorNetwork()
     QCOMPARE(app->Studies().Documents().size(), 1);
     QCOMPARE(Loaded("/imageformats/"), 0);
     QCOMPARE(Loaded("libQt6Network"), 0);
+    QCOMPARE(Loaded("libQt6PrintSupport"), 0);
 }
 
 void DeferredIconStyleTest::imagesAreTheStylesOwn_data()

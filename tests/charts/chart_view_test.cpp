@@ -3,7 +3,9 @@
 #include "charts/compatibilite_view.h"
 #include "charts/view_factory.h"
 #include "common/modal.h"
+#include "framework/printing.h"
 #include "people/names_list.h"
+#include "printing/print_support.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
@@ -68,6 +70,18 @@ int PdfPages(const QString &path)
     return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
+// The session's printer, as a print set-up that chose a PDF file would leave it.
+QPrinter &SessionPdfPrinter(const QString &out)
+{
+    PrintSupport *printing = LoadPrintSupport();
+    if (!printing)
+        qFatal("no print module");
+    QPrinter &printer = printing->SessionPrinter();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(out);
+    return printer;
+}
+
 } // namespace
 
 class ChartViewTest : public QObject
@@ -79,8 +93,6 @@ private:
     QTemporaryDir m_dir;
 
 private Q_SLOTS:
-    void init() { CScrollView::SetSharedPrinter(nullptr); }
-    void cleanup() { CScrollView::SetSharedPrinter(nullptr); }
 
     void factoryMatchesTheStudy()
     {
@@ -238,10 +250,8 @@ private Q_SLOTS:
     {
         COndarisDoc doc(m_names);
         COndarisView view(&doc);
-        QPrinter printer(QPrinter::HighResolution);
         const QString out = m_dir.filePath(QStringLiteral("annule.pdf"));
-        printer.setOutputFileName(out);
-        CScrollView::SetSharedPrinter(&printer);
+        SessionPdfPrinter(out);
         bool asked = false;
         OnNextModal([&asked](QDialog *dialog) {
             asked = qobject_cast<QPrintDialog *>(dialog) != nullptr;
@@ -257,11 +267,8 @@ private Q_SLOTS:
     {
         COndarisDoc3 doc(m_names);
         COndarisView3 printed(&doc);
-        QPrinter printer(QPrinter::HighResolution);
         const QString out = m_dir.filePath(QStringLiteral("page.pdf"));
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(out);
-        CScrollView::SetSharedPrinter(&printer);
+        const QPrinter &printer = SessionPdfPrinter(out);
         OnNextModal([](QDialog *dialog) { dialog->accept(); });
         printed.OnFilePrint();
         QCOMPARE(PdfPages(out), 1);
