@@ -12,13 +12,16 @@ int main(int argc, char *argv[])
     const CommandLine line = ParseCommandLine(start_up::Arguments(argc, argv));
     if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
         return *answered;
+    if (line.mode == CommandLine::Mode::Info || line.mode == CommandLine::Mode::Export) {
+        QGuiApplication toolApp(argc, argv);
+        start_up::InstallTranslations(toolApp);
+        return start_up::RunTool(line);
+    }
     QApplication qtApp(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.velmora.ondaris"));
     start_up::InstallTranslations(qtApp);
     if (line.mode == CommandLine::Mode::Print)
         return start_up::RunPrint(line);
-    if (line.mode != CommandLine::Mode::Run)
-        return start_up::RunTool(line);
 
     // A logout, `kill` or Ctrl+C leaves every event loop, a dialog's too; the window then closes
     // without a question.

@@ -80,12 +80,12 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &line)
     }
 }
 
-void InstallTranslations(QApplication &app)
+void InstallTranslations(QCoreApplication &app)
 {
     auto *translator = new QTranslator(&app);
     if (translator->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
+        QCoreApplication::installTranslator(translator);
 }
 
 int RunTool(const CommandLine &line)

@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <optional>
 
-class QApplication;
+class QCoreApplication;
 struct CommandLine;
 
 // What main does before and around the application object.
@@ -17,9 +17,10 @@ QStringList Arguments(int argc, char *argv[]);
 std::optional<int> AnswerWithoutWindows(const CommandLine &line);
 
 // Qt's own texts (file and print dialogs, standard buttons) in French.
-void InstallTranslations(QApplication &app);
+void InstallTranslations(QCoreApplication &app);
 
-// --info, --export: runs the tool and returns its exit code.
+// --info, --export: runs the tool and returns its exit code. A page drawn into a file needs no
+// widget: the tools run under a QGuiApplication, which starts with less than a QApplication.
 int RunTool(const CommandLine &line);
 // --print, --print-to: prints the study as the application prints it, the names list loaded
 // at the start and saved at the end; returns the exit code.

@@ -1,6 +1,8 @@
 #include "framework/message_box.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <cstdio>
 #include <utility>
 
 namespace messages {
@@ -17,6 +19,12 @@ QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
 {
     if (hook())
         return hook()(shown);
+    // A windowless run has no widget to show a box with: the message goes where its own go,
+    // and nothing is chosen.
+    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+        std::fputs((shown.text + u'\n').toLocal8Bit().constData(), stderr);
+        return QMessageBox::NoButton;
+    }
     QMessageBox box(shown.icon, kCaption, shown.text, shown.buttons, parent);
     for (const NamedButton &named : shown.named)
         box.button(named.button)->setText(named.text);
