@@ -11,6 +11,15 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+namespace {
+
+void ShowPrintFailed(QWidget *parent)
+{
+    messages::Show(parent, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
+}
+
+} // namespace
+
 CScrollView::CScrollView(QWidget *parent) : QAbstractScrollArea(parent)
 {
     viewport()->setAutoFillBackground(true);
@@ -90,14 +99,14 @@ void CScrollView::OnFilePrint()
                        this, [this](QPaintDevice &printer) { return PrintPage(printer); })
                  : PrintSupport::Outcome::Failed;
     if (outcome == PrintSupport::Outcome::Failed)
-        messages::Show(this, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
+        ShowPrintFailed(this);
 }
 
 void CScrollView::OnFilePrintPreview()
 {
     PrintSupport *printing = LoadPrintSupport();
     if (!printing) {
-        messages::Show(this, QMessageBox::Warning, QStringLiteral("L'impression a échoué."));
+        ShowPrintFailed(this);
         return;
     }
     printing->Preview(this, [this](QPaintDevice &printer) { return PrintPage(printer); });
