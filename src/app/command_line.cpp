@@ -44,7 +44,7 @@ struct Options
 
 QString HelpText(const Options &options)
 {
-    QString text = QStringLiteral("Utilisation : ondaris [options] [étude]\n"
+    QString text = QStringLiteral("Utilisation : ondaris [options] [étude...]\n"
                                   "Ondaris 3 : biorythmes, compatibilité et affinités.\n\n"
                                   "Options :\n");
     for (const QCommandLineOption &option : options.All()) {
@@ -57,8 +57,8 @@ QString HelpText(const Options &options)
         text += left.leftJustified(28) + QLatin1Char(' ') + option.description() + u'\n';
     }
     text += QStringLiteral("\nArguments :\n") + QStringLiteral("  étude").leftJustified(28) +
-            QStringLiteral(" Une étude à ouvrir, imprimer, exporter ou décrire (.bio, .bi2 "
-                           "ou .aff).\n");
+            QStringLiteral(" Les études à ouvrir (.bio, .bi2 ou .aff), ou l'étude à imprimer, "
+                           "exporter ou décrire.\n");
     return text;
 }
 

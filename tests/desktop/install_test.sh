@@ -100,7 +100,7 @@ if command -v man >/dev/null && command -v lexgrog >/dev/null; then
     LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$page" >"$tmp/man.txt" 2>/dev/null
     grep -q "Écrit la page de l'étude dans le fichier" "$tmp/man.txt" ||
         fail "the manual page lost its French text"
-    for section in SYNOPSIS OPTIONS "CODE DE RETOUR" FICHIERS EXEMPLES; do
+    for section in SYNOPSIS OPTIONS "CODE DE RETOUR" ENVIRONNEMENT FICHIERS EXEMPLES; do
         grep -qx "$section" "$tmp/man.txt" || fail "the manual page has no $section"
     done
     options=$("$prefix/bin/ondaris" --help | grep -o -- '--[a-z][a-z-]*' | sort -u)
@@ -135,7 +135,7 @@ fi
 version=$("$prefix/bin/ondaris" --version | sed -n 's/^Ondaris //p')
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo has no release $version"
 if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net "$metainfo" >"$tmp/appstream.log" 2>&1 ||
+    appstreamcli validate --no-net --pedantic "$metainfo" >"$tmp/appstream.log" 2>&1 ||
         fail "the metainfo does not validate: $(cat "$tmp/appstream.log")"
     mkdir -p "$tmp/tree/usr"
     ln -s "$prefix/share" "$tmp/tree/usr/share"
