@@ -74,8 +74,10 @@ QList<Copy> Read()
     for (const QJsonValue &value : entries) {
         const QJsonObject entry = value.toObject();
         const QString name = entry.value(kCopy).toString();
-        // Only a file of the folder itself, however the index was edited.
-        if (name.isEmpty() || QFileInfo(name).fileName() != name || !folder.exists(name))
+        // Only a file of the folder itself, however the index was edited: "." and ".." are
+        // plain names too, but of folders.
+        if (name.isEmpty() || QFileInfo(name).fileName() != name ||
+            !QFileInfo(folder.filePath(name)).isFile())
             continue;
         copies << Copy{folder.filePath(name), entry.value(kPathName).toString(),
                        entry.value(kTitle).toString()};

@@ -25,6 +25,7 @@ void ExportDialogTest::exportsByKeyboard_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QByteArray>("start");
     QTest::addColumn<QStringList>("filters");
+    QTest::addColumn<int>("lines"); // of a CSV file; 0 for the other formats
 
     const QStringList all{QStringLiteral("Page PDF (*.pdf)"), QStringLiteral("Image PNG (*.png)"),
                           QStringLiteral("Dessin SVG (*.svg)"),
@@ -33,18 +34,25 @@ void ExportDialogTest::exportsByKeyboard_data()
     QTest::newRow("Biorythme to iCalendar")
         << WriteBiorythme(QStringLiteral("jean.bio"), QStringLiteral("Jean"), QDate(1970, 3, 15))
         << QStringLiteral("agenda.ics") << QStringLiteral("agenda.ics")
-        << QByteArray("BEGIN:VCALENDAR") << all;
+        << QByteArray("BEGIN:VCALENDAR") << all << 0;
     QTest::newRow("Compatibilité, the chosen filter's extension added")
         << WriteTwoPersons<COndarisDoc2>(QStringLiteral("zoe.bi2"), QStringLiteral("Zoé"),
                                          QStringLiteral("Loïc"))
-        << QStringLiteral("page") << QStringLiteral("page.pdf") << QByteArray("%PDF") << all;
+        << QStringLiteral("page") << QStringLiteral("page.pdf") << QByteArray("%PDF") << all << 0;
+    // The days of the page, as the window shows them: the heading and a line a day.
+    QTest::newRow("Biorythme to CSV, the page's days")
+        << WriteBiorythme(QStringLiteral("anne.bio"), QStringLiteral("Anne"), QDate(1990, 1, 2))
+        << QStringLiteral("jours.csv") << QStringLiteral("jours.csv")
+        << QByteArray("\xEF\xBB\xBF"
+                      "Date;Jour;")
+        << all << 1 + 29;
     QTest::newRow("Affinité, no calendar offered")
         << WriteTwoPersons<COndarisDoc3>(QStringLiteral("marie.aff"), QStringLiteral("Marie"),
                                          QStringLiteral("Paul"))
         << QStringLiteral("scores.csv") << QStringLiteral("scores.csv")
         << QByteArray("\xEF\xBB\xBF"
                       "Cycle;Score;Texte")
-        << all.mid(0, 4);
+        << all.mid(0, 4) << 1 + 4;
 }
 
 void ExportDialogTest::exportsByKeyboard()
@@ -54,6 +62,7 @@ void ExportDialogTest::exportsByKeyboard()
     QFETCH(QString, written);
     QFETCH(QByteArray, start);
     QFETCH(QStringList, filters);
+    QFETCH(int, lines);
     const auto app = Start({study});
     QVERIFY(app);
     QAction *exportAction = Command(*app, cmd::FileExport);
@@ -80,7 +89,10 @@ void ExportDialogTest::exportsByKeyboard()
     QCOMPARE(proposed, QFileInfo(study).completeBaseName() + QStringLiteral(".pdf"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith(start));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.startsWith(start));
+    if (lines)
+        QCOMPARE(content.count("\r\n"), lines);
 }
 
 void ExportDialogTest::cancelWritesNothing()

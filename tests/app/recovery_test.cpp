@@ -4,6 +4,9 @@
 #include "app_harness.h"
 #include "common/message_hook.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <csignal>
 
 using namespace harness;
@@ -25,6 +28,8 @@ private Q_SLOTS:
     void unsavedStudiesComeBackAsTheyWere();
     void answers_data();
     void answers();
+    void tamperedIndex_data();
+    void tamperedIndex();
 };
 
 namespace {
@@ -138,6 +143,48 @@ void RecoveryTest::answers()
     const auto again = Start();
     QVERIFY(again);
     QCOMPARE(recorder.shown().size(), offeredAgain ? 2 : 1);
+}
+
+void RecoveryTest::tamperedIndex_data()
+{
+    QTest::addColumn<QString>("copy"); // the copy's name in the index
+
+    QTest::newRow("beside the folder") << u"../ailleurs.bio"_s;
+    QTest::newRow("an absolute path") << QDir::current().absoluteFilePath(u"ailleurs.bio"_s);
+    QTest::newRow("empty") << QString();
+    QTest::newRow("the folder itself") << u"."_s;
+    QTest::newRow("the folder above") << u".."_s;
+}
+
+// Only a file of the folder itself is offered back, however the index was edited: a study
+// elsewhere is neither offered nor opened, nor removed with the copies.
+void RecoveryTest::tamperedIndex()
+{
+    QFETCH(QString, copy);
+    const QDir folder(recovery::Folder());
+    QVERIFY(folder.mkpath(u"."_s));
+    // A study where the entry points, when it names one.
+    const QString elsewhere =
+        copy.endsWith(u".bio"_s) ? QDir::cleanPath(folder.absoluteFilePath(copy)) : QString();
+    if (!elsewhere.isEmpty())
+        WriteBiorythme(elsewhere, u"Ailleurs"_s, QDate(1980, 5, 17));
+    QFile index(folder.filePath(u"index.json"_s));
+    QVERIFY(index.open(QIODevice::WriteOnly));
+    index.write(
+        QJsonDocument(QJsonArray{QJsonObject{
+                          {u"copy"_s, copy}, {u"file"_s, QString()}, {u"title"_s, u"Ailleurs"_s}}})
+            .toJson());
+    index.close();
+    QVERIFY(recovery::Pending());
+
+    MessageRecorder recorder(QMessageBox::Yes);
+    const auto app = Start();
+    QVERIFY(app);
+    QCOMPARE(recorder.texts(), QStringList());
+    QVERIFY(app->Studies().Documents().isEmpty());
+    QVERIFY(!recovery::Pending());
+    if (!elsewhere.isEmpty())
+        QVERIFY(QFile::exists(elsewhere));
 }
 
 QTEST_MAIN(RecoveryTest)

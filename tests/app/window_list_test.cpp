@@ -15,21 +15,36 @@ class WindowListTest : public QObject
 private Q_SLOTS:
     void init() { ResetStore(); }
     void threeStudies();
+    void listed_data();
+    void listed();
     void elevenStudies();
     void maximisedStudyChosenFromTheList();
 };
 
 namespace {
 
+// "a", "b", ...: the first `count` letters.
+QStringList Letters(int count)
+{
+    QStringList letters;
+    for (int i = 0; i < count; ++i)
+        letters << QString(QChar(u'a' + i));
+    return letters;
+}
+
+// Studies "NAME.bio" opened in the order of the names; the last one is active.
+std::unique_ptr<COndarisApp> StartWithStudies(const QStringList &names)
+{
+    QStringList paths;
+    for (const QString &name : names)
+        paths << WriteBiorythme(name + QStringLiteral(".bio"), name.toUpper(), QDate(1980, 1, 1));
+    return Start(paths);
+}
+
 // Studies "a.bio", "b.bio", ... opened in that order; the last one is active.
 std::unique_ptr<COndarisApp> StartWithStudies(int count)
 {
-    QStringList paths;
-    for (int i = 0; i < count; ++i) {
-        const QString name(QChar(u'a' + i));
-        paths << WriteBiorythme(name + QStringLiteral(".bio"), name.toUpper(), QDate(1980, 1, 1));
-    }
-    return Start(paths);
+    return StartWithStudies(Letters(count));
 }
 
 // Alt+M opens "&Modifier"; the arrow keys go on along the bar to "&Fenêtre".
@@ -67,6 +82,15 @@ const QStringList kOwnItems{QStringLiteral("&Nouvelle fenêtre"), QStringLiteral
                             QStringLiteral("&Mosaïque"), QStringLiteral("&Réorganiser les icônes"),
                             QStringLiteral("-")};
 
+// "&1 a.bio" to "&8 h.bio", as the menu lists the first eight studies.
+QStringList FirstEightItems()
+{
+    QStringList items;
+    for (const QString &letter : Letters(8))
+        items << QStringLiteral("&%1 %2.bio").arg(items.size() + 1).arg(letter);
+    return items;
+}
+
 QString ActiveTitle(const COndarisApp &app)
 {
     const QMdiSubWindow *active = app.MainFrame()->MdiArea()->activeSubWindow();
@@ -102,6 +126,34 @@ void WindowListTest::threeStudies()
     QTest::keyClick(menu, Qt::Key_Escape);
 }
 
+void WindowListTest::listed_data()
+{
+    QTest::addColumn<QStringList>("studies"); // opened in this order, the last one active
+    QTest::addColumn<QStringList>("listed");  // the menu's items after its own
+
+    // One more than the menu lists: the active tenth takes the ninth place.
+    QTest::newRow("ten studies, the tenth active")
+        << Letters(10)
+        << FirstEightItems() +
+               QStringList{QStringLiteral("✓&9 j.bio"), QStringLiteral("&Autres fenêtres...")};
+    // The menu shows an "&" of a title as it is, not as a shortcut.
+    QTest::newRow("an ampersand in a title")
+        << QStringList{QStringLiteral("Dupont & Fils")}
+        << QStringList{QStringLiteral("✓&1 Dupont && Fils.bio")};
+}
+
+void WindowListTest::listed()
+{
+    QFETCH(QStringList, studies);
+    QFETCH(QStringList, listed);
+    auto app = StartWithStudies(studies);
+    QVERIFY(app);
+    QMenu *menu = OpenWindowMenu(*app);
+    QVERIFY(menu);
+    QCOMPARE(Items(*menu), kOwnItems + listed);
+    QTest::keyClick(menu, Qt::Key_Escape);
+}
+
 void WindowListTest::elevenStudies()
 {
     auto app = StartWithStudies(11);
@@ -109,11 +161,8 @@ void WindowListTest::elevenStudies()
     QMenu *menu = OpenWindowMenu(*app);
     QVERIFY(menu);
     // The active window, the eleventh, takes the ninth place.
-    QStringList listed;
-    for (const char *title : {"a", "b", "c", "d", "e", "f", "g", "h"})
-        listed << QStringLiteral("&%1 %2.bio").arg(listed.size() + 1).arg(QLatin1String(title));
     QCOMPARE(Items(*menu),
-             (kOwnItems + listed +
+             (kOwnItems + FirstEightItems() +
               QStringList{QStringLiteral("✓&9 k.bio"), QStringLiteral("&Autres fenêtres...")}));
 
     QStringList offered;

@@ -1,4 +1,5 @@
 #include "charts/study_export.h"
+#include "common/exact.h"
 #include "core/cycles.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
@@ -7,6 +8,7 @@
 #include "studies/study_loader.h"
 
 #include <QFile>
+#include <QMap>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,14 +25,22 @@ const COleDateTime kClaireBirth(2026, 9, 20);
 const COleDateTime kPaulBirth(2026, 9, 9);
 const COleDateTime kStart(2027, 1, 1);
 
-// A decimal-comma number of the CSV, read back without the locale's help.
+// A number of the CSV read as a French spreadsheet reads it, without the locale's help: with a
+// decimal comma; a point, or anything else, makes the field a text (not a number).
 double Decimal(QString text)
 {
+    const double notANumber = std::numeric_limits<double>::quiet_NaN();
+    if (text.contains(u'.'))
+        return notANumber;
     const QByteArray number = text.replace(u',', u'.').toLatin1();
-    double value = std::numeric_limits<double>::quiet_NaN();
-    std::from_chars(number.constData(), number.constData() + number.size(), value);
-    return value;
+    const char *end = number.constData() + number.size();
+    double value = 0;
+    const auto read = std::from_chars(number.constData(), end, value);
+    return read.ec == std::errc() && read.ptr == end ? value : notANumber;
 }
+
+// Cells of a CSV column, by day.
+using Cells = QMap<int, QString>;
 
 struct Event
 {
@@ -87,11 +97,11 @@ private:
     }
 
     // Claire and Paul, whose critical days the --info test works out by hand.
-    QString ClaireAndPaul(const QByteArray &paul = "Paul")
+    QString ClaireAndPaul(const QByteArray &paul = "Paul",
+                          const QString &file = QStringLiteral("claire-paul.bi2"))
     {
-        return Study(QStringLiteral("claire-paul.bi2"),
-                     File(1, "", "Claire Fontaine", paul,
-                          {Date(kClaireBirth), Date(kPaulBirth), Date(kStart)}));
+        return Study(file, File(1, "", "Claire Fontaine", paul,
+                                {Date(kClaireBirth), Date(kPaulBirth), Date(kStart)}));
     }
 
     QByteArray Export(const QString &study, const QString &out, int span, int expectedCode = 0)
@@ -206,16 +216,41 @@ private Q_SLOTS:
 
     void csvOfDays_data()
     {
+        QTest::addColumn<QString>("study");
         QTest::addColumn<int>("span");
-        QTest::newRow("the page's 29 days") << 29;
-        QTest::newRow("40 days, past the page's series") << 40;
+        QTest::addColumn<Cells>("critical"); // cells of the last column, as written
+
+        // On 13 January both are critical: the cell is quoted for its separator and quotes.
+        const QString popol =
+            ClaireAndPaul("Paul; dit \"Popol\"", QStringLiteral("claire-popol.bi2"));
+        const Cells both{
+            {0, QStringLiteral("Physique (Claire Fontaine)")},
+            {3, QString()},
+            {12, QStringLiteral("\"Physique, Intellectuel (Claire Fontaine) / Physique, "
+                                "Sentimental (Paul; dit \"\"Popol\"\")\"")}};
+        QTest::newRow("the page's 29 days") << popol << 29 << both;
+        QTest::newRow("40 days, past the page's series") << popol << 40 << both;
+        // A quote alone is quoted too: strict readers refuse a bare quote in a field.
+        QTest::newRow("a quote without a separator")
+            << ClaireAndPaul("Paul \"Popol\"", QStringLiteral("claire-quote.bi2")) << 29
+            << Cells{{12, QStringLiteral("\"Physique, Intellectuel (Claire Fontaine) "
+                                         "/ Physique, Sentimental (Paul \"\"Popol\"\")\"")}};
+        // One person: the cycles without a name.
+        QTest::newRow("Biorythme")
+            << Study(QStringLiteral("claire.bio"),
+                     File(0, "", "Claire Fontaine", "", {Date(kClaireBirth), Date(kStart)}))
+            << 29
+            << Cells{{0, QStringLiteral("Physique")},
+                     {3, QString()},
+                     {12, QStringLiteral("Physique, Intellectuel")}};
     }
 
     // Every value reads back to the double that the page draws, bit for bit.
     void csvOfDays()
     {
+        QFETCH(QString, study);
         QFETCH(int, span);
-        const QString study = ClaireAndPaul("Paul; dit \"Popol\"");
+        QFETCH(Cells, critical);
         const QByteArray csv = Export(study, m_dir.filePath(QStringLiteral("jours.csv")), span);
         QVERIFY(csv.startsWith("\xEF\xBB\xBF"));
         QVERIFY(csv.endsWith("\r\n"));
@@ -226,33 +261,31 @@ private Q_SLOTS:
             QStringLiteral("Date;Jour;Intellectuel;Sentimental;Physique;Moyenne;Jours critiques"));
 
         const LoadedStudy loaded = LoadStudy(study);
-        const auto &doc = *qobject_cast<const COndarisDoc2 *>(loaded.document.get());
-        const int lived1 = doc.startDay - doc.birthDay1;
-        const int lived2 = doc.startDay - doc.birthDay2;
+        const auto &page = dynamic_cast<const CurvePeriod &>(*loaded.document);
+        const auto *bi2 = qobject_cast<const COndarisDoc2 *>(loaded.document.get());
         for (int day = 0; day < span; ++day) {
             const QStringList fields = lines[1 + day].split(u';');
             QCOMPARE(fields[0], QDate(2027, 1, 1).addDays(day).toString(Qt::ISODate));
-            const double intellectual = Decimal(fields[2]);
-            const double sentimental = Decimal(fields[3]);
-            const double physical = Decimal(fields[4]);
+            const QByteArray intellectual = Exact(Decimal(fields[2]));
+            const QByteArray sentimental = Exact(Decimal(fields[3]));
+            const QByteArray physical = Exact(Decimal(fields[4]));
             if (day < kSeriesLength) {
-                QCOMPARE(intellectual, doc.curveIntellectual[day]);
-                QCOMPARE(sentimental, doc.curveSentimental[day]);
-                QCOMPARE(physical, doc.curvePhysical[day]);
-                QCOMPARE(Decimal(fields[5]),
-                         CycleAverage(doc.curveIntellectual, doc.curveSentimental,
-                                      doc.curvePhysical, day));
+                QCOMPARE(intellectual, Exact(page.curveIntellectual[day]));
+                QCOMPARE(sentimental, Exact(page.curveSentimental[day]));
+                QCOMPARE(physical, Exact(page.curvePhysical[day]));
+                QCOMPARE(Exact(Decimal(fields[5])),
+                         Exact(CycleAverage(page.curveIntellectual, page.curveSentimental,
+                                            page.curvePhysical, day)));
             } else {
+                QVERIFY(bi2); // the rows past the series are Compatibilité studies
                 QCOMPARE(physical,
-                         0.5 * (CycleValue(23, lived1 + day) + CycleValue(23, lived2 + day)));
+                         Exact(0.5 * (CycleValue(23, bi2->startDay - bi2->birthDay1 + day) +
+                                      CycleValue(23, bi2->startDay - bi2->birthDay2 + day))));
             }
         }
-        QCOMPARE(lines[1], QStringLiteral("2027-01-01;Vendredi;") + lines[1].section(u';', 2, 5) +
-                               QStringLiteral(";Physique (Claire Fontaine)"));
-        QCOMPARE(lines[1 + 12].section(u';', 6),
-                 QStringLiteral("\"Physique, Intellectuel (Claire Fontaine) / Physique, "
-                                "Sentimental (Paul; dit \"\"Popol\"\")\""));
-        QCOMPARE(lines[1 + 3].section(u';', 6), QString());
+        QCOMPARE(lines[1].section(u';', 0, 1), QStringLiteral("2027-01-01;Vendredi"));
+        for (auto [day, cell] : critical.asKeyValueRange())
+            QCOMPARE(lines[1 + day].section(u';', 6), cell);
     }
 
     void csvOfScores()
@@ -266,10 +299,10 @@ private Q_SLOTS:
         QCOMPARE(lines.size(), 6);
         QCOMPARE(lines[0], QStringLiteral("Cycle;Score;Texte"));
         QCOMPARE(lines[1].section(u';', 0, 0), QStringLiteral("Intellectuel"));
-        QCOMPARE(Decimal(lines[1].section(u';', 1, 1)), doc.scoreIntellectual);
+        QCOMPARE(Exact(Decimal(lines[1].section(u';', 1, 1))), Exact(doc.scoreIntellectual));
         QCOMPARE(lines[1].section(u';', 2), doc.textIntellectual);
         QCOMPARE(lines[4].section(u';', 0, 0), QStringLiteral("Moyenne"));
-        QCOMPARE(Decimal(lines[4].section(u';', 1, 1)), doc.scoreAverage);
+        QCOMPARE(Exact(Decimal(lines[4].section(u';', 1, 1))), Exact(doc.scoreAverage));
     }
 
     // The SVG is the printed page: well-formed XML holding the page's texts.

@@ -6,6 +6,8 @@
 #include <functional>
 #include <limits>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QByteArray Hex(const char *text)
@@ -90,6 +92,8 @@ private Q_SLOTS:
     void readErrors();
     void lengthsBeyondA32BitBuild_data();
     void lengthsBeyondA32BitBuild();
+    void lengthsAtTheLargestBlock_data();
+    void lengthsAtTheLargestBlock();
     void everyTruncationEndsEarly_data();
     void everyTruncationEndsEarly();
     void errorsAreSticky();
@@ -263,8 +267,7 @@ void ArchiveTest::lengthsBeyondA32BitBuild_data()
     QTest::newRow("2^31 one-byte characters") << Hex("FF FFFF 00000080");
     QTest::newRow("2^30 - 32 one-byte characters") << Hex("FF FFFF E0FFFF3F");
     QTest::newRow("2^30 16-bit characters") << Hex("FF FEFF FF FFFF 00000040");
-    QTest::newRow("64-bit length, 2^31 - 1 characters")
-        << Hex("FF FFFF FFFFFFFF FFFFFF7F00000000");
+    QTest::newRow("64-bit length, 2^31 - 1 characters") << Hex("FF FFFF FFFFFFFF FFFFFF7F00000000");
 }
 
 // The file really is that long, so only the size of the container can refuse the length; the
@@ -279,6 +282,37 @@ void ArchiveTest::lengthsBeyondA32BitBuild()
     QCOMPARE(archive.ReadString(), QString());
     QCOMPARE(archive.error(), CArchive::Error::BadLength);
     QCOMPARE(file.pos(), prefix.size());
+}
+
+void ArchiveTest::lengthsAtTheLargestBlock_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<CArchive::Error>("error");
+
+    // In a block of 6 bytes, 3 characters of two bytes, whatever their form in the file.
+    const auto none = CArchive::Error::None;
+    const auto badLength = CArchive::Error::BadLength;
+    QTest::newRow("3 one-byte characters") << Hex("03 616263") << u"abc"_s << none;
+    QTest::newRow("4 one-byte characters") << Hex("04 61626364") << QString() << badLength;
+    QTest::newRow("3 16-bit characters") << Hex("FF FEFF 03 610062006300") << u"abc"_s << none;
+    QTest::newRow("4 16-bit characters")
+        << Hex("FF FEFF 04 6100620063006400") << QString() << badLength;
+}
+
+// A length that exactly fills the largest block is read; one more is refused.
+void ArchiveTest::lengthsAtTheLargestBlock()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(CArchive::Error, error);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive archive(&buffer, CArchive::load, 6);
+    QCOMPARE(archive.ReadString(), text);
+    QCOMPARE(archive.error(), error);
 }
 
 void ArchiveTest::everyTruncationEndsEarly_data()

@@ -1,5 +1,7 @@
+#include "common/exact.h"
 #include "core/cycles.h"
 #include "studies/affinite_doc.h"
+#include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
 #include "study_bytes.h"
 
@@ -26,6 +28,8 @@ class ComputationsTest : public QObject
 private Q_SLOTS:
     void affinityScores_data();
     void affinityScores();
+    void biorythmeCurves_data();
+    void biorythmeCurves();
     void meanCurves_data();
     void meanCurves();
 };
@@ -67,6 +71,35 @@ void ComputationsTest::affinityScores()
     QCOMPARE(swapped.scoreSentimental, doc.scoreSentimental);
     QCOMPARE(swapped.scorePhysical, doc.scorePhysical);
     QCOMPARE(swapped.scoreAverage, doc.scoreAverage);
+}
+
+void ComputationsTest::biorythmeCurves_data()
+{
+    QTest::addColumn<int>("startDays");
+    QTest::addColumn<QList<double>>("firstDay"); // intellectual, sentimental, physical, roughly
+    QTest::newRow("start 11 days after the birth") << 11 << QList<double>{-4.330, -3.117, -0.681};
+    QTest::newRow("start 7 days before the birth") << -7 << QList<double>{4.859, 5.0, 4.711};
+}
+
+// The person's own cycles, the high half below zero: the age counts from the birth to the start.
+void ComputationsTest::biorythmeCurves()
+{
+    QFETCH(int, startDays);
+    QFETCH(QList<double>, firstDay);
+    NamesList names;
+    COndarisDoc doc(names);
+    QCOMPARE(Read(doc, File(0, "", "A", "", {Date(kBirth), Date(DaysAfter(kBirth, startDays))})),
+             QString());
+    QCOMPARE(doc.startDay - doc.birthDay, startDays);
+    const QList<const CycleSeries *> curves{&doc.curveIntellectual, &doc.curveSentimental,
+                                            &doc.curvePhysical};
+    const QList<double> periods{33, 28, 23};
+    for (int cycle = 0; cycle < 3; ++cycle) {
+        const CycleSeries &curve = *curves[cycle];
+        QVERIFY2(qAbs(curve[0] - firstDay[cycle]) < 0.001, qPrintable(QString::number(curve[0])));
+        for (int k = 0; k < kSeriesLength; ++k)
+            QCOMPARE(Exact(curve[k]), Exact(CycleValue(periods[cycle], startDays + k)));
+    }
 }
 
 void ComputationsTest::meanCurves_data()
