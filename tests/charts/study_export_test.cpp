@@ -1,4 +1,5 @@
 #include "charts/study_export.h"
+#include "common/exact.h"
 #include "core/cycles.h"
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
@@ -204,11 +205,129 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
+    // What a calendar or a table of days can carry: refused, with the last possible date and
+    // nothing written, when the span passes it.
+    void lastDate_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("span");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("calendar ending on 30/12/3000")
+            << QStringLiteral("fin.ics") << QDate(3000, 12, 2) << 29 << QString();
+        QTest::newRow("calendar ending on 31/12/3000")
+            << QStringLiteral("fin.ics") << QDate(3000, 12, 3) << 29
+            << QStringLiteral("30/12/3000, dernière date possible dans un agenda iCalendar.");
+        QTest::newRow("calendar from 3001")
+            << QStringLiteral("fin.ics") << QDate(3001, 1, 1) << 29 << QStringLiteral("30/12/3000");
+        QTest::newRow("table ending on 31/12/9999")
+            << QStringLiteral("fin.csv") << QDate(9999, 12, 3) << 29 << QString();
+        QTest::newRow("table past 9999") << QStringLiteral("fin.csv") << QDate(9999, 12, 3) << 30
+                                         << QStringLiteral("31/12/9999, dernière date possible.");
+    }
+    void lastDate()
+    {
+        QFETCH(QString, file);
+        QFETCH(QDate, start);
+        QFETCH(int, span);
+        QFETCH(QString, refusal);
+        const QString study = Study(
+            QStringLiteral("tard.bi2"),
+            File(1, "", "Claire", "Paul",
+                 {Date(kClaireBirth), Date(kPaulBirth), Date(COleDateTime::FromQDate(start))}));
+        const QString out = m_dir.filePath(file);
+        QFile::remove(out);
+        QString messages;
+        QTextStream err(&messages);
+        const int code = RunExport(out, study, span, err);
+        err.flush();
+        if (!refusal.isEmpty()) {
+            QCOMPARE(code, 2);
+            QVERIFY2(messages.contains(refusal), qPrintable(messages));
+            QVERIFY(!QFile::exists(out));
+            return;
+        }
+        QCOMPARE(code, 0);
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        const QDate last = start.addDays(span - 1);
+        if (file.endsWith(QLatin1String(".csv"))) {
+            // 31/12/9999 was a Friday.
+            const QByteArray lastRow = text.trimmed().split('\n').constLast();
+            QVERIFY2(lastRow.startsWith(last.toString(Qt::ISODate).toLatin1() + ";Vendredi;"),
+                     lastRow.constData());
+            return;
+        }
+        QVERIFY(!text.contains("00000000"));
+        const QList<Event> events = Events(text);
+        QVERIFY(!events.isEmpty());
+        for (const Event &event : events)
+            QVERIFY2(!event.date.isEmpty() && !event.end.isEmpty(), qPrintable(event.summary));
+    }
+
+    void calendarWithoutCriticalDay()
+    {
+        // 04/01/2027 is no critical day of Claire's nor of Paul's.
+        const QString study =
+            Study(QStringLiteral("calme.bi2"),
+                  File(1, "", "Claire", "Paul",
+                       {Date(kClaireBirth), Date(kPaulBirth), Date(COleDateTime(2027, 1, 4))}));
+        const QString out = m_dir.filePath(QStringLiteral("calme.ics"));
+        QString messages;
+        QTextStream err(&messages);
+        QCOMPARE(RunExport(out, study, 1, err), 2);
+        err.flush();
+        QCOMPARE(messages,
+                 QStringLiteral("Aucun jour critique du 04/01/2027 au 04/01/2027 : l'agenda "
+                                "serait vide.\n"));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // The calendar's own text: its PRODID, and a name's "," and ";" escaped as iCalendar wants.
+    void calendarText()
+    {
+        const QString study =
+            Study(QStringLiteral("virgule.bio"),
+                  File(0, "", "Dupont, Jean; fils", "", {Date(kStart), Date(kStart)}));
+        QByteArray text = Export(study, m_dir.filePath(QStringLiteral("virgule.ics")), 1);
+        text.replace("\r\n ", ""); // unfolded
+        QVERIFY2(text.contains("\r\nPRODID:-//Velmora//Ondaris 3//FR\r\n"), text.constData());
+        QVERIFY2(text.contains("\r\nSUMMARY:Jour triple critique : Physique\\, Sentimental\\, "
+                               "Intellectuel \xE2\x80\x94 Dupont\\, Jean\\; fils\r\n"),
+                 text.constData());
+    }
+
+    // A person keeps the UIDs of their events from a Biorythme to a Compatibilité study.
+    void uidFollowsThePerson()
+    {
+        const QString alone =
+            Study(QStringLiteral("claire.bio"),
+                  File(0, "", "Claire Fontaine", "", {Date(kClaireBirth), Date(kStart)}));
+        QSet<QString> uids;
+        for (const Event &event :
+             Events(Export(alone, m_dir.filePath(QStringLiteral("c.ics")), 29)))
+            uids.insert(event.uid);
+        QVERIFY(!uids.isEmpty());
+        // Claire second: her number in the study changes, not her UIDs.
+        const QString pair = Study(QStringLiteral("paul-claire.bi2"),
+                                   File(1, "", "Paul", "Claire Fontaine",
+                                        {Date(kPaulBirth), Date(kClaireBirth), Date(kStart)}));
+        QSet<QString> claires;
+        for (const Event &event :
+             Events(Export(pair, m_dir.filePath(QStringLiteral("pc.ics")), 29))) {
+            if (event.summary.endsWith(QStringLiteral("Claire Fontaine")))
+                claires.insert(event.uid);
+        }
+        QCOMPARE(claires, uids);
+    }
+
     void csvOfDays_data()
     {
         QTest::addColumn<int>("span");
         QTest::newRow("the page's 29 days") << 29;
         QTest::newRow("40 days, past the page's series") << 40;
+        QTest::newRow("400 days") << 400;
     }
 
     // Every value reads back to the double that the page draws, bit for bit.
@@ -229,23 +348,28 @@ private Q_SLOTS:
         const auto &doc = *qobject_cast<const COndarisDoc2 *>(loaded.document.get());
         const int lived1 = doc.startDay - doc.birthDay1;
         const int lived2 = doc.startDay - doc.birthDay2;
+        // Bit for bit (Exact): QCOMPARE would let doubles differ by a tolerance.
+        const auto mean = [&](double period, int day) {
+            return 0.5 * (CycleValue(period, lived1 + day) + CycleValue(period, lived2 + day));
+        };
         for (int day = 0; day < span; ++day) {
             const QStringList fields = lines[1 + day].split(u';');
             QCOMPARE(fields[0], QDate(2027, 1, 1).addDays(day).toString(Qt::ISODate));
-            const double intellectual = Decimal(fields[2]);
-            const double sentimental = Decimal(fields[3]);
-            const double physical = Decimal(fields[4]);
+            const double written[] = {Decimal(fields[2]), Decimal(fields[3]), Decimal(fields[4]),
+                                      Decimal(fields[5])};
+            double expected[4];
             if (day < kSeriesLength) {
-                QCOMPARE(intellectual, doc.curveIntellectual[day]);
-                QCOMPARE(sentimental, doc.curveSentimental[day]);
-                QCOMPARE(physical, doc.curvePhysical[day]);
-                QCOMPARE(Decimal(fields[5]),
-                         CycleAverage(doc.curveIntellectual, doc.curveSentimental,
-                                      doc.curvePhysical, day));
+                expected[0] = doc.curveIntellectual[day];
+                expected[1] = doc.curveSentimental[day];
+                expected[2] = doc.curvePhysical[day];
             } else {
-                QCOMPARE(physical,
-                         0.5 * (CycleValue(23, lived1 + day) + CycleValue(23, lived2 + day)));
+                expected[0] = mean(kIntellectualPeriod, day);
+                expected[1] = mean(kSentimentalPeriod, day);
+                expected[2] = mean(kPhysicalPeriod, day);
             }
+            expected[3] = CycleAverage(expected[0], expected[1], expected[2]);
+            for (int column = 0; column < 4; ++column)
+                QCOMPARE(Exact(written[column]), Exact(expected[column]));
         }
         QCOMPARE(lines[1], QStringLiteral("2027-01-01;Vendredi;") + lines[1].section(u';', 2, 5) +
                                QStringLiteral(";Physique (Claire Fontaine)"));
