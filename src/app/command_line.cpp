@@ -138,7 +138,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return Fail(QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export "
                                        ".csv ou .ics."));
         bool number = false;
-        line.days = parser.value(options.days).toInt(&number);
+        const QString days = parser.value(options.days);
+        line.days = days.toInt(&number);
+        // "--days --json" gives --days the next option as its value.
+        if (!number && days.startsWith(u'-'))
+            return Fail(QStringLiteral("Il manque le nombre de jours après l'option --days."));
         if (!number || line.days < 1 || line.days > StudyDays::kMaxSpan)
             return Fail(QStringLiteral("Le nombre de jours doit être un entier de 1 à %1.")
                             .arg(StudyDays::kMaxSpan));

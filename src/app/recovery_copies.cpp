@@ -2,6 +2,7 @@
 
 #include "framework/doc_template.h"
 #include "framework/document.h"
+#include "framework/whole_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace recovery {
@@ -33,8 +33,8 @@ QString FreeName(const QDir &folder, const QString &extension)
 
 bool WriteCopy(CDocument &document, const QString &path)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && document.WriteTo(file).isEmpty() && file.commit();
+    return !WriteWholeFile(
+        path, [&document](QIODevice &file) { return document.WriteTo(file).isEmpty(); });
 }
 
 bool WriteIndex(const QDir &folder, const QList<Copy> &copies)
@@ -45,9 +45,7 @@ bool WriteIndex(const QDir &folder, const QList<Copy> &copies)
                                    {kPathName, copy.pathName},
                                    {kTitle, copy.title}});
     }
-    QSaveFile file(folder.filePath(kIndex));
-    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(entries).toJson()) >= 0 &&
-           file.commit();
+    return !WriteWholeFile(folder.filePath(kIndex), QJsonDocument(entries).toJson());
 }
 
 } // namespace

@@ -76,15 +76,28 @@ bool PaintPng(QIODevice &file, CDocument &study)
     return Paint(image, study) && image.save(&file, "PNG");
 }
 
+WriteSvgPageFunction *SvgWriter()
+{
+    return ModuleFunction<WriteSvgPageFunction>(QStringLiteral("svgpage"), kWriteSvgPage);
+}
+
 bool PaintSvg(QIODevice &file, CDocument &study)
 {
-    auto *write = ModuleFunction<WriteSvgPageFunction>(QStringLiteral("svgpage"), kWriteSvgPage);
+    auto *write = SvgWriter();
     return write != nullptr &&
            write(file, ImageSize(), kImageResolution, study.GetTitle(),
                  [&study](QPaintDevice &device) { return Paint(device, study); });
 }
 
 } // namespace
+
+QString PageFormatUnavailable(PageFormat format)
+{
+    if (format != PageFormat::Svg || SvgWriter() != nullptr)
+        return {};
+    return QStringLiteral("Le module SVG d'Ondaris (svgpage.so) est introuvable : l'export SVG "
+                          "est impossible.");
+}
 
 bool WritePage(QIODevice &device, CDocument &study, PageFormat format)
 {

@@ -1,9 +1,15 @@
 #pragma once
 
+#include <QString>
+
 class CDocument;
 class QIODevice;
 
 enum class PageFormat { Pdf, Png, Svg };
+
+// Why pages of the format cannot be written here, in French (the SVG module is missing); empty
+// when they can.
+QString PageFormatUnavailable(PageFormat format);
 
 // Writes a study's page, exactly as it prints, to the device: a one-page A4 PDF (vector, text
 // selectable), a 300-dpi A4 image on white, or an A4 SVG drawing at 300 dpi. No window is

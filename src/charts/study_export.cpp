@@ -1,13 +1,13 @@
 #include "charts/study_export.h"
 
 #include "charts/page_export.h"
+#include "framework/whole_file.h"
 #include "studies/study_calendar.h"
 #include "studies/study_csv.h"
 #include "studies/study_days.h"
 #include "studies/study_loader.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTextStream>
 
 namespace {
@@ -32,6 +32,27 @@ std::optional<PageFormat> PageFormatOf(ExportFormat format)
     }
 }
 
+// Why the study's days cannot go to the format over span, in French; empty when they can and
+// for the pages.
+QString DaysRefusal(const CDocument &study, ExportFormat format, int span)
+{
+    if (PageFormatOf(format))
+        return {};
+    if (!ExportAllowed(study, format))
+        return NoCalendarMessage();
+    const std::optional<StudyDays> days = StudyDays::Of(study);
+    if (!days)
+        return {};
+    if (format == ExportFormat::Csv)
+        return days->PastLastDate(span, StudyDays::LastDate());
+    const QString past =
+        days->PastLastDate(span, LastCalendarDay(), QStringLiteral(" dans un agenda iCalendar"));
+    if (!past.isEmpty() || !days->CriticalDays(span).isEmpty())
+        return past;
+    return QStringLiteral("Aucun jour critique du %1 au %2 : l'agenda serait vide.")
+        .arg(MessageDate(days->Date(0)), MessageDate(days->Date(span - 1)));
+}
+
 // The bytes of a format that is not a page; an error text when there are none.
 QString DaysFile(const CDocument &study, ExportFormat format, int span, QByteArray &bytes)
 {
@@ -39,12 +60,17 @@ QString DaysFile(const CDocument &study, ExportFormat format, int span, QByteArr
         bytes = StudyCsv(study, span);
         return {};
     }
-    const std::optional<StudyDays> days = StudyDays::Of(study);
-    if (!days)
-        return NoCalendarMessage();
-    const StudyCalendar calendar = StudyCalendarOf(*days, span, QDateTime::currentDateTimeUtc());
+    const StudyCalendar calendar =
+        StudyCalendarOf(*StudyDays::Of(study), span, QDateTime::currentDateTimeUtc());
     bytes = calendar.text;
     return calendar.error;
+}
+
+// Why the study cannot be exported in the format over span, in French; empty when it can.
+QString Refusal(const CDocument &study, ExportFormat format, int span)
+{
+    const std::optional<PageFormat> page = PageFormatOf(format);
+    return page ? PageFormatUnavailable(*page) : DaysRefusal(study, format, span);
 }
 
 } // namespace
@@ -78,21 +104,20 @@ bool ExportAllowed(const CDocument &study, ExportFormat format)
 
 QString ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span)
 {
-    QByteArray bytes;
+    if (const QString refusal = Refusal(study, format, span); !refusal.isEmpty())
+        return refusal;
     const std::optional<PageFormat> page = PageFormatOf(format);
+    QByteArray bytes;
     if (!page) {
         const QString error = DaysFile(study, format, span, bytes);
         if (!error.isEmpty())
             return error;
     }
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written && page)
-        written = WritePage(file, study, *page);
-    else if (written)
-        written = file.write(bytes) == bytes.size();
-    if (!written || !file.commit())
-        return QStringLiteral("Impossible d'écrire « %1 » : %2").arg(path, file.errorString());
+    const std::optional<WriteFailure> failure =
+        page ? WriteWholeFile(path, [&](QIODevice &file) { return WritePage(file, study, *page); })
+             : WriteWholeFile(path, bytes);
+    if (failure)
+        return QStringLiteral("Impossible d'écrire « %1 » : %2").arg(path, failure->reason);
     return {};
 }
 
@@ -113,8 +138,8 @@ int RunExport(const QString &outPath, const QString &studyPath, int span, QTextS
             << Qt::endl;
         return 1;
     }
-    if (!ExportAllowed(*study.document, *format)) {
-        err << NoCalendarMessage() << Qt::endl;
+    if (const QString refusal = DaysRefusal(*study.document, *format, span); !refusal.isEmpty()) {
+        err << refusal << Qt::endl;
         return 2;
     }
     const QString error = ExportStudy(*study.document, *format, outPath, span);

@@ -24,11 +24,13 @@ std::optional<ExportFormat> ExportFormatOf(const QString &path);
 // An Affinité study has no start date, so no critical days for a calendar.
 bool ExportAllowed(const CDocument &study, ExportFormat format);
 
-// Writes the study to path, atomically: its page (PDF, PNG, SVG), or its span days (CSV,
-// iCalendar). An empty text on success, else the French reason.
+// Writes the study to path, whole or not at all: its page (PDF, PNG, SVG), or its span days
+// (CSV, iCalendar). An empty text on success, else the French reason; an export refused (no
+// calendar, dates past what the format carries, a calendar without events, no SVG module)
+// writes nothing.
 QString ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span);
 
 // `ondaris --export OUT STUDY [--days N]`, without a window and without touching the names
-// list: 0 on success with nothing on err; otherwise a French message on err and 1, or 2 for a
-// format that the study does not allow.
+// list: 0 on success with nothing on err; otherwise a French message on err and 1, or 2 for an
+// export refused before anything is written.
 int RunExport(const QString &outPath, const QString &studyPath, int span, QTextStream &err);

@@ -3,10 +3,10 @@
 #include "framework/archive.h"
 #include "framework/file_messages.h"
 #include "framework/message_box.h"
+#include "framework/whole_file.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 CDocument::CDocument(QObject *parent) : QObject(parent) {}
 
@@ -44,8 +44,7 @@ QString CDocument::ReadFile(const QString &path)
 
 QString CDocument::WriteFile(const QString &path)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !WriteTo(file).isEmpty() || !file.commit())
+    if (WriteWholeFile(path, [this](QIODevice &file) { return WriteTo(file).isEmpty(); }))
         return file_messages::SaveFailed();
     SetPathName(path);
     SetModifiedFlag(false);

@@ -2,10 +2,10 @@
 
 #include "framework/container_size.h"
 #include "framework/message_box.h"
+#include "framework/whole_file.h"
 #include "people/names_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
@@ -26,9 +26,7 @@ bool KeepBackup(const QString &path)
     const QByteArray bytes = original.readAll();
     if (original.error() != QFileDevice::NoError)
         return false;
-    QSaveFile backup(path + QStringLiteral(".bak"));
-    return backup.open(QIODevice::WriteOnly) && backup.write(bytes) == bytes.size() &&
-           backup.commit();
+    return !WriteWholeFile(path + QStringLiteral(".bak"), bytes);
 }
 
 } // namespace
@@ -101,10 +99,8 @@ bool NamesList::Save(const QString &dataDirectory)
     if (!loaded)
         return true;
     const QString path = names_file::FilePath(dataDirectory);
-    QSaveFile file(path);
-    const QByteArray text = names_file::Write(*this);
-    const bool written = (!fileUnreadable || KeepBackup(path)) && file.open(QIODevice::WriteOnly) &&
-                         file.write(text) == text.size() && file.commit();
+    const bool written =
+        (!fileUnreadable || KeepBackup(path)) && !WriteWholeFile(path, names_file::Write(*this));
     if (!written) {
         ShowError(
             QStringLiteral("Impossible de créer le fichier de sortie\npour la liste des noms !"));

@@ -39,19 +39,29 @@ QString Summary(const StudyDays::Critical &critical, const QString &name)
            cycles.join(QStringLiteral(", ")) + QStringLiteral(" — ") + name;
 }
 
-// The same person of the study on the same day gives the same UID at every export; the
-// person's number keeps two persons of one name and birth date apart.
-QByteArray Uid(const StudyDays::Critical &critical, const StudyDays::Person &person)
+// The same person on the same day gives the same UID at every export, from any study; the
+// person's number keeps apart only two persons of one study with one name and birth date.
+QByteArray Uid(const StudyDays &days, const StudyDays::Critical &critical)
 {
+    const QList<StudyDays::Person> &persons = days.Persons();
+    const StudyDays::Person &person = persons.at(critical.person - 1);
+    const bool twins = persons.size() == 2 && persons[0].name == persons[1].name &&
+                       persons[0].birthDay == persons[1].birthDay;
+    QByteArray key = person.name.toUtf8() + '\n' + QByteArray::number(person.birthDay);
+    if (twins)
+        key.prepend(QByteArray::number(critical.person) + '\n');
     const QDate &date = critical.date;
-    const QByteArray key = QByteArray::number(critical.person) + '\n' + person.name.toUtf8() +
-                           '\n' + QByteArray::number(person.birthDay);
     return date.toString(QStringLiteral("yyyyMMdd")).toLatin1() + '-' +
            QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16) +
            "@ondaris.velmora";
 }
 
 } // namespace
+
+QDate LastCalendarDay()
+{
+    return QDate(3000, 12, 30);
+}
 
 StudyCalendar StudyCalendarOf(const StudyDays &days, int span, const QDateTime &stamp)
 {
@@ -69,7 +79,7 @@ StudyCalendar StudyCalendarOf(const StudyDays &days, int span, const QDateTime &
     for (const StudyDays::Critical &critical : days.CriticalDays(span)) {
         const StudyDays::Person &person = days.Persons().at(critical.person - 1);
         icalcomponent *event = ical->componentNew(ICAL_VEVENT_COMPONENT);
-        ical->addProperty(event, ical->uid(Uid(critical, person).constData()));
+        ical->addProperty(event, ical->uid(Uid(days, critical).constData()));
         ical->addProperty(event, ical->dtstamp(dtstamp));
         ical->addProperty(event, ical->dtstart(AllDay(critical.date)));
         ical->addProperty(event, ical->dtend(AllDay(critical.date.addDays(1))));

@@ -15,6 +15,11 @@ QString Named(const QString &name)
 
 } // namespace
 
+QString MessageDate(const QDate &date)
+{
+    return date.toString(QStringLiteral("dd/MM/yyyy"));
+}
+
 std::optional<StudyDays> StudyDays::Of(const CDocument &study)
 {
     StudyDays days;
@@ -73,4 +78,12 @@ QString StudyDays::CriticalText(int day) const
         parts.append(part);
     }
     return parts.join(QStringLiteral(" / "));
+}
+
+QString StudyDays::PastLastDate(int span, const QDate &last, const QString &where) const
+{
+    if (Date(span - 1) <= last)
+        return {};
+    return QStringLiteral("Les %1 jours à partir du %2 dépassent le %3, dernière date possible%4.")
+        .arg(QString::number(span), MessageDate(m_start), MessageDate(last), where);
 }

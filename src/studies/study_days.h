@@ -9,6 +9,9 @@
 
 class CDocument;
 
+// A date as the French messages write it, "31/12/9999", whatever the locale.
+QString MessageDate(const QDate &date);
+
 // The days of a study that has a start date (Biorythme, Compatibilité), for a span of any
 // length: day j is the date start + j, paired with the values and the ages that the page pairs
 // with it.
@@ -43,6 +46,9 @@ public:
         Cycles cycles;
     };
 
+    // The last date that the exports' ISO dates and the day texts of an OLE date can write.
+    static QDate LastDate() { return QDate(9999, 12, 31); }
+
     // Nothing for a study without a start date.
     static std::optional<StudyDays> Of(const CDocument &study);
 
@@ -55,6 +61,9 @@ public:
     // The critical cycles of the day, "Physique, Intellectuel"; on a two-person study each
     // person's with the name, "Physique (Claire) / Sentimental (Paul)"; empty for none.
     QString CriticalText(int day) const;
+    // Empty when the span days end by last, the last date that a file can carry; otherwise the
+    // French refusal, which names last, followed by where ("dans un agenda iCalendar").
+    QString PastLastDate(int span, const QDate &last, const QString &where = {}) const;
 
 private:
     QDate m_start;

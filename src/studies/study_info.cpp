@@ -228,6 +228,15 @@ int RunStudyInfo(const QString &path, bool json, int span, QTextStream &out, QTe
         err.flush();
         return 1;
     }
+    // Past the last date, the day texts and ISO dates would come out empty.
+    if (const std::optional<StudyDays> days = StudyDays::Of(*study.document)) {
+        const QString past = days->PastLastDate(span, StudyDays::LastDate());
+        if (!past.isEmpty()) {
+            err << past << '\n';
+            err.flush();
+            return 2;
+        }
+    }
     if (json)
         out << QJsonDocument(StudyInfoJson(*study.document, span)).toJson(QJsonDocument::Indented);
     else

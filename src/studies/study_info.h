@@ -15,5 +15,6 @@ QJsonObject StudyInfoJson(const CDocument &document, int span = StudyDays::kPage
 QString StudyInfoText(const CDocument &document, int span = StudyDays::kPageSpan);
 
 // `ondaris --info [--json] STUDY [--days N]`: prints the study to out and returns 0; for a file
-// that cannot be read prints its message to err, nothing to out, and returns 1.
+// that cannot be read prints its message to err, nothing to out, and returns 1; for span days
+// past the last date that the dates can be written in, 2.
 int RunStudyInfo(const QString &path, bool json, int span, QTextStream &out, QTextStream &err);

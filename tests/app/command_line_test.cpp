@@ -124,6 +124,10 @@ void CommandLineTest::wrongLines_data()
             << QStringList{QStringLiteral("--info"), QStringLiteral("--days"),
                            QString::fromLatin1(days), bio}
             << QStringLiteral("Le nombre de jours doit être un entier de 1 à 3660.");
+    QTest::newRow("--days followed by an option")
+        << QStringList{QStringLiteral("--info"), QStringLiteral("--days"), QStringLiteral("--json"),
+                       bio}
+        << QStringLiteral("Il manque le nombre de jours après l'option --days.");
     QTest::newRow("two studies to export")
         << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"), bio, bio}
         << QStringLiteral("Un seul fichier d'étude peut être indiqué.");

@@ -214,6 +214,123 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(out));
     }
 
+    // What a calendar or a table of days can carry: refused, with the last possible date and
+    // nothing written, when the span passes it.
+    void lastDate_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<int>("span");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("calendar ending on 30/12/3000")
+            << QStringLiteral("fin.ics") << QDate(3000, 12, 2) << 29 << QString();
+        QTest::newRow("calendar ending on 31/12/3000")
+            << QStringLiteral("fin.ics") << QDate(3000, 12, 3) << 29
+            << QStringLiteral("30/12/3000, dernière date possible dans un agenda iCalendar.");
+        QTest::newRow("calendar from 3001")
+            << QStringLiteral("fin.ics") << QDate(3001, 1, 1) << 29 << QStringLiteral("30/12/3000");
+        QTest::newRow("table ending on 31/12/9999")
+            << QStringLiteral("fin.csv") << QDate(9999, 12, 3) << 29 << QString();
+        QTest::newRow("table past 9999") << QStringLiteral("fin.csv") << QDate(9999, 12, 3) << 30
+                                         << QStringLiteral("31/12/9999, dernière date possible.");
+    }
+    void lastDate()
+    {
+        QFETCH(QString, file);
+        QFETCH(QDate, start);
+        QFETCH(int, span);
+        QFETCH(QString, refusal);
+        const QString study = Study(
+            QStringLiteral("tard.bi2"),
+            File(1, "", "Claire", "Paul",
+                 {Date(kClaireBirth), Date(kPaulBirth), Date(COleDateTime::FromQDate(start))}));
+        const QString out = m_dir.filePath(file);
+        QFile::remove(out);
+        QString messages;
+        QTextStream err(&messages);
+        const int code = RunExport(out, study, span, err);
+        err.flush();
+        if (!refusal.isEmpty()) {
+            QCOMPARE(code, 2);
+            QVERIFY2(messages.contains(refusal), qPrintable(messages));
+            QVERIFY(!QFile::exists(out));
+            return;
+        }
+        QCOMPARE(code, 0);
+        QFile written(out);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        const QByteArray text = written.readAll();
+        const QDate last = start.addDays(span - 1);
+        if (file.endsWith(QLatin1String(".csv"))) {
+            // 31/12/9999 was a Friday.
+            const QByteArray lastRow = text.trimmed().split('\n').constLast();
+            QVERIFY2(lastRow.startsWith(last.toString(Qt::ISODate).toLatin1() + ";Vendredi;"),
+                     lastRow.constData());
+            return;
+        }
+        QVERIFY(!text.contains("00000000"));
+        const QList<Event> events = Events(text);
+        QVERIFY(!events.isEmpty());
+        for (const Event &event : events)
+            QVERIFY2(!event.date.isEmpty() && !event.end.isEmpty(), qPrintable(event.summary));
+    }
+
+    void calendarWithoutCriticalDay()
+    {
+        // 04/01/2027 is no critical day of Claire's nor of Paul's.
+        const QString study =
+            Study(QStringLiteral("calme.bi2"),
+                  File(1, "", "Claire", "Paul",
+                       {Date(kClaireBirth), Date(kPaulBirth), Date(COleDateTime(2027, 1, 4))}));
+        const QString out = m_dir.filePath(QStringLiteral("calme.ics"));
+        QString messages;
+        QTextStream err(&messages);
+        QCOMPARE(RunExport(out, study, 1, err), 2);
+        err.flush();
+        QCOMPARE(messages,
+                 QStringLiteral("Aucun jour critique du 04/01/2027 au 04/01/2027 : l'agenda "
+                                "serait vide.\n"));
+        QVERIFY(!QFile::exists(out));
+    }
+
+    // The calendar's own text: its PRODID, and a name's "," and ";" escaped as iCalendar wants.
+    void calendarText()
+    {
+        const QString study =
+            Study(QStringLiteral("virgule.bio"),
+                  File(0, "", "Dupont, Jean; fils", "", {Date(kStart), Date(kStart)}));
+        QByteArray text = Export(study, m_dir.filePath(QStringLiteral("virgule.ics")), 1);
+        text.replace("\r\n ", ""); // unfolded
+        QVERIFY2(text.contains("\r\nPRODID:-//Velmora//Ondaris 3//FR\r\n"), text.constData());
+        QVERIFY2(text.contains("\r\nSUMMARY:Jour triple critique : Physique\\, Sentimental\\, "
+                               "Intellectuel \xE2\x80\x94 Dupont\\, Jean\\; fils\r\n"),
+                 text.constData());
+    }
+
+    // A person keeps the UIDs of their events from a Biorythme to a Compatibilité study.
+    void uidFollowsThePerson()
+    {
+        const QString alone =
+            Study(QStringLiteral("claire.bio"),
+                  File(0, "", "Claire Fontaine", "", {Date(kClaireBirth), Date(kStart)}));
+        QSet<QString> uids;
+        for (const Event &event :
+             Events(Export(alone, m_dir.filePath(QStringLiteral("c.ics")), 29)))
+            uids.insert(event.uid);
+        QVERIFY(!uids.isEmpty());
+        // Claire second: her number in the study changes, not her UIDs.
+        const QString pair = Study(QStringLiteral("paul-claire.bi2"),
+                                   File(1, "", "Paul", "Claire Fontaine",
+                                        {Date(kPaulBirth), Date(kClaireBirth), Date(kStart)}));
+        QSet<QString> claires;
+        for (const Event &event :
+             Events(Export(pair, m_dir.filePath(QStringLiteral("pc.ics")), 29))) {
+            if (event.summary.endsWith(QStringLiteral("Claire Fontaine")))
+                claires.insert(event.uid);
+        }
+        QCOMPARE(claires, uids);
+    }
+
     void csvOfDays_data()
     {
         QTest::addColumn<QString>("study");
@@ -230,6 +347,7 @@ private Q_SLOTS:
                                 "Sentimental (Paul; dit \"\"Popol\"\")\"")}};
         QTest::newRow("the page's 29 days") << popol << 29 << both;
         QTest::newRow("40 days, past the page's series") << popol << 40 << both;
+        QTest::newRow("400 days") << popol << 400 << both;
         // A quote alone is quoted too: strict readers refuse a bare quote in a field.
         QTest::newRow("a quote without a separator")
             << ClaireAndPaul("Paul \"Popol\"", QStringLiteral("claire-quote.bi2")) << 29
@@ -263,25 +381,30 @@ private Q_SLOTS:
         const LoadedStudy loaded = LoadStudy(study);
         const auto &page = dynamic_cast<const CurvePeriod &>(*loaded.document);
         const auto *bi2 = qobject_cast<const COndarisDoc2 *>(loaded.document.get());
+        // Bit for bit (Exact): QCOMPARE would let doubles differ by a tolerance.
+        const auto mean = [&](double period, int day) {
+            return 0.5 * (CycleValue(period, bi2->startDay - bi2->birthDay1 + day) +
+                          CycleValue(period, bi2->startDay - bi2->birthDay2 + day));
+        };
         for (int day = 0; day < span; ++day) {
             const QStringList fields = lines[1 + day].split(u';');
             QCOMPARE(fields[0], QDate(2027, 1, 1).addDays(day).toString(Qt::ISODate));
-            const QByteArray intellectual = Exact(Decimal(fields[2]));
-            const QByteArray sentimental = Exact(Decimal(fields[3]));
-            const QByteArray physical = Exact(Decimal(fields[4]));
+            const double written[] = {Decimal(fields[2]), Decimal(fields[3]), Decimal(fields[4]),
+                                      Decimal(fields[5])};
+            double expected[4];
             if (day < kSeriesLength) {
-                QCOMPARE(intellectual, Exact(page.curveIntellectual[day]));
-                QCOMPARE(sentimental, Exact(page.curveSentimental[day]));
-                QCOMPARE(physical, Exact(page.curvePhysical[day]));
-                QCOMPARE(Exact(Decimal(fields[5])),
-                         Exact(CycleAverage(page.curveIntellectual, page.curveSentimental,
-                                            page.curvePhysical, day)));
+                expected[0] = page.curveIntellectual[day];
+                expected[1] = page.curveSentimental[day];
+                expected[2] = page.curvePhysical[day];
             } else {
                 QVERIFY(bi2); // the rows past the series are Compatibilité studies
-                QCOMPARE(physical,
-                         Exact(0.5 * (CycleValue(23, bi2->startDay - bi2->birthDay1 + day) +
-                                      CycleValue(23, bi2->startDay - bi2->birthDay2 + day))));
+                expected[0] = mean(kIntellectualPeriod, day);
+                expected[1] = mean(kSentimentalPeriod, day);
+                expected[2] = mean(kPhysicalPeriod, day);
             }
+            expected[3] = CycleAverage(expected[0], expected[1], expected[2]);
+            for (int column = 0; column < 4; ++column)
+                QCOMPARE(Exact(written[column]), Exact(expected[column]));
         }
         QCOMPARE(lines[1].section(u';', 0, 1), QStringLiteral("2027-01-01;Vendredi"));
         for (auto [day, cell] : critical.asKeyValueRange())

@@ -3,6 +3,7 @@
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/file_messages.h"
+#include "framework/whole_file.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -189,25 +190,32 @@ void DocumentTest::saveWritesAndTakesTheFileName()
 void DocumentTest::failedSaveKeepsOldFileAndModified_data()
 {
     QTest::addColumn<bool>("intoDirectory");
-    QTest::newRow("writing fails half-way") << false;
-    QTest::newRow("the path is a directory") << true;
+    QTest::addColumn<bool>("diskFull");
+    QTest::newRow("writing fails half-way") << false << false;
+    QTest::newRow("the path is a directory") << true << false;
+    QTest::newRow("the disk fills when the buffer is flushed") << false << true;
 }
 
 void DocumentTest::failedSaveKeepsOldFileAndModified()
 {
     QFETCH(bool, intoDirectory);
+    QFETCH(bool, diskFull);
     const QTemporaryDir dir;
     const QString path = intoDirectory ? dir.path() : dir.filePath(QStringLiteral("ancien.bio"));
     if (!intoDirectory)
         WriteBytes(path, "old contents");
     const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
     NumberDoc doc;
-    doc.failWriting = !intoDirectory;
+    doc.failWriting = !intoDirectory && !diskFull;
     doc.SetTitle(QStringLiteral("Biorythme1"));
     doc.SetModifiedFlag();
 
     MessageRecorder recorder;
-    QVERIFY(!doc.OnSaveDocument(path, nullptr));
+    if (diskFull)
+        whole_file_testing::FailAt(WriteStage::Flush);
+    const bool saved = doc.OnSaveDocument(path, nullptr);
+    whole_file_testing::FailAt(std::nullopt);
+    QVERIFY(!saved);
     QCOMPARE(recorder.texts(), QStringList{file_messages::SaveFailed()});
     QCOMPARE(recorder.shown().first().icon, QMessageBox::Warning);
     QVERIFY(doc.IsModified());

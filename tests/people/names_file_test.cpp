@@ -1,4 +1,5 @@
 #include "common/message_hook.h"
+#include "framework/whole_file.h"
 #include "people/names_file.h"
 #include "people/names_list.h"
 
@@ -84,6 +85,8 @@ private Q_SLOTS:
     void roundTrip();
     void fullListHas402Lines();
     void saveThatCannotWrite();
+    void fullDiskKeepsListAndBackup_data();
+    void fullDiskKeepsListAndBackup();
     void unreadableFileIsKeptBeforeSave_data();
     void unreadableFileIsKeptBeforeSave();
     void neverLoadedWritesNothing();
@@ -126,8 +129,8 @@ void NamesFileTest::load_data()
     // The count line holds at most four characters: "0001" fills it, and its line end is read
     // as the name, which shifts every field of the record by one line.
     QTest::newRow("count line of four characters is split")
-        << magic + "0001\r\nA\r\n1\r\n1\r\n2000\r\n" << QStringList{QStringLiteral("|invalid")}
-        << QString();
+        << magic + "0001\r\nA\r\n1\r\n1\r\n2000\r\n"
+        << QStringList{QStringLiteral("|invalid")} << QString();
     QTest::newRow("count with blanks and sign")
         << magic + " +1\r\nA\r\n1\r\n1\r\n2000\r\n"
         << QStringList{QStringLiteral("A|1/1/2000")} << QString();
@@ -291,6 +294,38 @@ void NamesFileTest::saveThatCannotWrite()
     QCOMPARE(recorder.texts(), QStringList{kCannotCreate});
     QCOMPARE(recorder.shown().constFirst().icon, QMessageBox::Critical);
     QCOMPARE(ReadFile(blocker), QByteArray("x"));
+}
+
+void NamesFileTest::fullDiskKeepsListAndBackup_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("a good list") << QByteArray("BSBDBDCP\r\n1\r\nA\r\n1\r\n1\r\n2000\r\n");
+    QTest::newRow("an unreadable list, kept first") << QByteArray("not a names list\r\n");
+}
+
+// The disk fills when Qt flushes its buffer: neither the list nor its backup is touched.
+void NamesFileTest::fullDiskKeepsListAndBackup()
+{
+    QFETCH(QByteArray, bytes);
+    const QString path = m_dir.filePath(QStringLiteral("Ondaris.dat"));
+    WriteFile(path + QStringLiteral(".bak"), "an older backup");
+    WriteFile(path, bytes);
+    MessageRecorder recorder;
+    NamesList list;
+    list.Load(m_dir.path());
+    list.Append({QStringLiteral("Zoé"), COleDateTime(2000, 1, 1)});
+
+    whole_file_testing::FailAt(WriteStage::Flush);
+    const bool saved = list.Save(m_dir.path());
+    whole_file_testing::FailAt(std::nullopt);
+    QVERIFY(!saved);
+    QCOMPARE(recorder.texts().constLast(), kCannotCreate);
+    QCOMPARE(ReadFile(path), bytes);
+    QCOMPARE(ReadFile(path + QStringLiteral(".bak")), QByteArray("an older backup"));
+    // The temporary files would be named "Ondaris.dat.XXXXXX".
+    QCOMPARE(
+        QDir(m_dir.path()).entryList({QStringLiteral("Ondaris.dat*")}, QDir::Files | QDir::Hidden),
+        (QStringList{QStringLiteral("Ondaris.dat"), QStringLiteral("Ondaris.dat.bak")}));
 }
 
 void NamesFileTest::unreadableFileIsKeptBeforeSave_data()

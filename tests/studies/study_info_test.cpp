@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
@@ -75,6 +76,8 @@ private Q_SLOTS:
     void criticalDaysJson();
     void failures_data();
     void failures();
+    void lastDate_data();
+    void lastDate();
 
 private:
     QString WriteStudy(const QString &name, const QByteArray &bytes);
@@ -314,6 +317,55 @@ void StudyInfoTest::failures()
         QCOMPARE(run.code, 1);
         QCOMPARE(run.out, QString());
         QCOMPARE(run.err, message + QLatin1Char('\n'));
+    }
+}
+
+void StudyInfoTest::lastDate_data()
+{
+    QTest::addColumn<COleDateTime>("start");
+    QTest::addColumn<int>("span");
+    QTest::addColumn<int>("code");
+    QTest::newRow("ending on 31/12/9999") << COleDateTime(9999, 12, 3) << 29 << 0;
+    QTest::newRow("one day past it") << COleDateTime(9999, 12, 4) << 29 << 2;
+    QTest::newRow("--days 3660 from 9990") << COleDateTime(9990, 1, 1) << 3660 << 2;
+}
+
+// Past 31/12/9999 the dates cannot be written: refused before anything is printed.
+void StudyInfoTest::lastDate()
+{
+    QFETCH(COleDateTime, start);
+    QFETCH(int, span);
+    QFETCH(int, code);
+    const QString path =
+        WriteStudy(QStringLiteral("tard.bi2"),
+                   File(1, "", "A", "B", {Date(kBirth1), Date(kBirth2), Date(start)}));
+    for (bool json : {false, true}) {
+        const Run run = RunInfo(path, json, span);
+        QCOMPARE(run.code, code);
+        if (code == 0 && json) {
+            const QJsonArray days = QJsonDocument::fromJson(run.out.toUtf8())
+                                        .object()
+                                        .value(QStringLiteral("criticalDays"))
+                                        .toArray();
+            QVERIFY(!days.isEmpty());
+            for (const QJsonValue &day : days)
+                QVERIFY(!day.toObject().value(QStringLiteral("date")).toString().isEmpty());
+        }
+        if (code == 0 && !json) {
+            // "  Vendredi 31/12/9999 : Physique (A)": a weekday and a date on each line.
+            const QStringList lines = run.out.section(QStringLiteral("Jours critiques :\n"), 1)
+                                          .section(QStringLiteral("Commentaire"), 0, 0)
+                                          .split(u'\n', Qt::SkipEmptyParts);
+            QVERIFY(!lines.isEmpty());
+            const QRegularExpression dated(QStringLiteral("^  \\w+ \\d\\d/\\d\\d/\\d{4} : "));
+            for (const QString &line : lines)
+                QVERIFY2(dated.match(line).hasMatch(), qPrintable(line));
+        }
+        if (code == 0)
+            continue;
+        QCOMPARE(run.out, QString());
+        QVERIFY2(run.err.contains(QStringLiteral("31/12/9999, dernière date possible")),
+                 qPrintable(run.err));
     }
 }
 
