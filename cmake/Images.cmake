@@ -1,6 +1,7 @@
-# Our pictures are drawn once, as SVG, and rendered to PNG at build time by a tool of ours: the
-# program then reads small PNGs instead of parsing SVG at start and needs no SVG library, and
-# the PNGs never drift from their drawing.
+# Our pictures are drawn once, as SVG, and rendered at build time by a tool of ours, to PNG or,
+# for the images shown at every start, to raw premultiplied pixels (.argb) that are used in place
+# without decoding: the program parses no SVG and needs no SVG library, and the images never
+# drift from their drawing.
 add_executable(ondaris_render_icon ${PROJECT_SOURCE_DIR}/resources/icons/render_icon.cpp)
 target_link_libraries(ondaris_render_icon PRIVATE Qt6::Gui Qt6::Svg)
 # A build tool: it runs on the build machine and must not carry the sanitizers of the tests.
@@ -13,7 +14,8 @@ foreach(property COMPILE_OPTIONS LINK_OPTIONS)
 endforeach()
 
 # ondaris_render_svg(OUT SVG PATTERN [OPAQUE] SIZES size...): renders SVG at each size (N for a
-# square, or WxH) into PATTERN, where %1 stands for "WxH"; OUT receives the PNG files.
+# square, or WxH) into PATTERN, where %1 stands for "WxH" and the extension (.png or .argb)
+# chooses the format; OUT receives the files.
 function(ondaris_render_svg out svg pattern)
   cmake_parse_arguments(ARG "OPAQUE" "" "SIZES" ${ARGN})
   set(outputs)

@@ -24,7 +24,7 @@ function(ondaris_library name)
   endforeach()
 endfunction()
 
-# ondaris_module(NAME SOURCES source... LINK lib...): a module NAME.so that the program loads
+# ondaris_module(NAME SOURCES source... LINK lib...): a module NAME (NAME.so, NAME.dll) that the program loads
 # when first needed (framework/modules.h), at ONDARIS_MODULE_PATH from the program's folder:
 # built there in the build tree, and likewise beside the test programs, which are one folder
 # under tests/ as the program is one folder under src/.
@@ -35,12 +35,14 @@ function(ondaris_module name)
   add_library(${target} MODULE ${ARG_SOURCES})
   target_include_directories(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${target} PRIVATE ${ARG_LINK})
-  # libc among its needs even when it calls no C function itself: Debian's tools take a library
-  # without it for a broken one.
-  target_link_options(${target} PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+  if(CMAKE_SYSTEM_NAME STREQUAL "Linux")
+    # libc among its needs even when it calls no C function itself: Debian's tools take a
+    # library without it for a broken one.
+    target_link_options(${target} PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
+  endif()
   get_filename_component(dir ${PROJECT_BINARY_DIR}/src/app/${ONDARIS_MODULE_PATH} ABSOLUTE)
   get_filename_component(test_dir ${PROJECT_BINARY_DIR}/tests/app/${ONDARIS_MODULE_PATH} ABSOLUTE)
-  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} PREFIX "" SUFFIX .so
+  set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
                         CXX_VISIBILITY_PRESET hidden LIBRARY_OUTPUT_DIRECTORY ${dir})
   add_custom_command(TARGET ${target} POST_BUILD
                      COMMAND ${CMAKE_COMMAND} -E make_directory ${test_dir}

@@ -1,5 +1,7 @@
 #include "app/app_icons.h"
 
+#include "build_facts.h"
+
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
@@ -8,8 +10,8 @@
 #include <QPainter>
 #include <QPixmap>
 #include <algorithm>
-#include <initializer_list>
 #include <set>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -26,8 +28,9 @@ QPixmap ReadPixels(const QString &path, int side)
                                      QImage::Format_ARGB32_Premultiplied));
 }
 
-// An icon whose PNG files are read only at the sizes that are asked for: Qt reads every file of
-// an icon as soon as it is added, and most sizes are never shown. The pixmaps themselves, and
+// An icon whose built-in images (raw pixels, one resource per size) are read only at the sizes
+// that are asked for: Qt reads every file of an icon as soon as it is added, and most sizes are
+// never shown. The pixmaps themselves, and
 // those of the other modes, come from a Qt icon holding the files read so far, so that they
 // are Qt's own; the size chosen for a request is the one Qt would choose among all the files.
 class RenderedIconEngine final : public QIconEngine
@@ -92,9 +95,9 @@ private:
     QIcon m_icon;
 };
 
-QIcon Rendered(const QString &folder, const QString &name, std::initializer_list<int> sizes)
+QIcon Rendered(const QString &folder, const QString &name, std::span<const int> sizes)
 {
-    std::vector<int> sorted(sizes);
+    std::vector<int> sorted(sizes.begin(), sizes.end());
     std::sort(sorted.begin(), sorted.end());
     return QIcon(new RenderedIconEngine(
         QStringLiteral(":/app/%1/%3x%3/%2.argb").arg(folder, name), std::move(sorted)));
@@ -104,11 +107,11 @@ QIcon Rendered(const QString &folder, const QString &name, std::initializer_list
 
 QIcon ToolIcon(const QString &name)
 {
-    return Rendered(QStringLiteral("icons"), name, {ONDARIS_TOOL_ICON_SIZES});
+    return Rendered(QStringLiteral("icons"), name, build_facts::kToolIconSizes);
 }
 
 QIcon ProgramIcon()
 {
     return Rendered(QStringLiteral("program"), QStringLiteral("ondaris"),
-                    {ONDARIS_PROGRAM_ICON_SIZES});
+                    build_facts::kProgramIconSizes);
 }

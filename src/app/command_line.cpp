@@ -2,6 +2,8 @@
 
 #include "charts/study_export.h"
 
+#include "build_facts.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -106,7 +108,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(options.version)) {
         line.mode = CommandLine::Mode::Version;
-        line.message = QStringLiteral("Ondaris %1\n").arg(QStringLiteral(ONDARIS_VERSION));
+        line.message = QStringLiteral("Ondaris %1\n").arg(QLatin1StringView(build_facts::kVersion));
         return line;
     }
 

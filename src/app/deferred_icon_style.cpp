@@ -100,8 +100,14 @@ QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleO
         auto source = std::make_shared<DeferredIconEngine::Source>();
         source->style = baseStyle();
         source->standardIcon = standardIcon;
-        if (option != nullptr)
+        if (option != nullptr) {
+            // Only the base part outlives the call: a derived option (a title bar's) keeps
+            // what its type promises only in its own class, so the copy says it is a base one
+            // and a style that casts it gets nothing rather than reading past it.
             source->option = *option;
+            source->option->type = QStyleOption::SO_Default;
+            source->option->version = QStyleOption::Version;
+        }
         source->widget = widget;
         return QIcon(new DeferredIconEngine(std::move(source)));
     }

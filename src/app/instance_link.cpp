@@ -1,7 +1,6 @@
 #include "app/instance_link.h"
 
 #include "framework/modules.h"
-#include "handover/hand_over_channel.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,11 +61,10 @@ HandOverChannel *InstanceLink::Channel()
 {
     if (m_channel)
         return m_channel.get();
-    auto *open = ModuleFunction<OpenHandOverChannelFunction>(QStringLiteral("handover"),
-                                                             kOpenHandOverChannel);
-    if (open == nullptr)
+    const auto open = HandOverModule();
+    if (!open)
         return nullptr;
-    m_channel.reset(open(m_serverName));
+    m_channel.reset(open.function(m_serverName));
     return m_channel.get();
 }
 

@@ -17,7 +17,7 @@
 #include "charts/view_factory.h"
 #include "framework/doc_template.h"
 #include "framework/message_box.h"
-#include "framework/printing.h"
+#include "framework/modules.h"
 #include "printing/print_support.h"
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
@@ -260,6 +260,6 @@ void COndarisApp::OnAppAbout()
 
 void COndarisApp::OnPrintSetup()
 {
-    if (PrintSupport *printing = LoadPrintSupport())
-        printing->PageSetup(m_frame.get(), QStringLiteral("Configuration de l'impression"));
+    if (const auto printing = PrintModule())
+        printing.function().PageSetup(m_frame.get(), QStringLiteral("Configuration de l'impression"));
 }

@@ -4,7 +4,7 @@
 #include "app/ondaris_app.h"
 #include "charts/study_export.h"
 #include "framework/message_box.h"
-#include "framework/printing.h"
+#include "framework/modules.h"
 #include "printing/print_support.h"
 #include "studies/study_info.h"
 
@@ -105,12 +105,12 @@ int RunTool(const CommandLine &line)
 int RunPrint(const CommandLine &line)
 {
     QTextStream err(stderr);
-    PrintSupport *printing = LoadPrintSupport();
+    const auto printing = PrintModule();
     if (!printing) {
-        err << "L'impression a échoué.\n";
+        err << printing.problem << QStringLiteral(" : l'impression est impossible.\n");
         return 1;
     }
-    const std::unique_ptr<PrinterHandle> printer = printing->OpenPrinter(line.printer);
+    const std::unique_ptr<PrinterHandle> printer = printing.function().OpenPrinter(line.printer);
     if (!printer) {
         if (line.printer.isEmpty()) {
             err << "Aucune imprimante par défaut n'est configurée.\n";

@@ -9,7 +9,6 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
-#include "svgpage/svg_page.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -76,16 +75,11 @@ bool PaintPng(QIODevice &file, CDocument &study)
     return Paint(image, study) && image.save(&file, "PNG");
 }
 
-WriteSvgPageFunction *SvgWriter()
-{
-    return ModuleFunction<WriteSvgPageFunction>(QStringLiteral("svgpage"), kWriteSvgPage);
-}
-
 bool PaintSvg(QIODevice &file, CDocument &study)
 {
-    auto *write = SvgWriter();
-    return write != nullptr &&
-           write(file, ImageSize(), kImageResolution, study.GetTitle(),
+    const auto write = SvgPageModule();
+    return write &&
+           write.function(file, ImageSize(), kImageResolution, study.GetTitle(),
                  [&study](QPaintDevice &device) { return Paint(device, study); });
 }
 
@@ -93,10 +87,10 @@ bool PaintSvg(QIODevice &file, CDocument &study)
 
 QString PageFormatUnavailable(PageFormat format)
 {
-    if (format != PageFormat::Svg || SvgWriter() != nullptr)
+    if (format != PageFormat::Svg)
         return {};
-    return QStringLiteral("Le module SVG d'Ondaris (svgpage.so) est introuvable : l'export SVG "
-                          "est impossible.");
+    const auto write = SvgPageModule();
+    return write ? QString() : write.problem + QStringLiteral(" : l'export SVG est impossible.");
 }
 
 bool WritePage(QIODevice &device, CDocument &study, PageFormat format)

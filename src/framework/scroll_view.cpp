@@ -2,7 +2,7 @@
 
 #include "framework/message_box.h"
 #include "framework/painter_device.h"
-#include "framework/printing.h"
+#include "framework/modules.h"
 #include "printing/print_support.h"
 
 #include <QContextMenuEvent>
@@ -93,9 +93,9 @@ bool CScrollView::PrintPage(QPaintDevice &printer)
 
 void CScrollView::OnFilePrint()
 {
-    PrintSupport *printing = LoadPrintSupport();
+    const auto printing = PrintModule();
     const auto outcome =
-        printing ? printing->PrintWithDialog(
+        printing ? printing.function().PrintWithDialog(
                        this, [this](QPaintDevice &printer) { return PrintPage(printer); })
                  : PrintSupport::Outcome::Failed;
     if (outcome == PrintSupport::Outcome::Failed)
@@ -104,12 +104,12 @@ void CScrollView::OnFilePrint()
 
 void CScrollView::OnFilePrintPreview()
 {
-    PrintSupport *printing = LoadPrintSupport();
+    const auto printing = PrintModule();
     if (!printing) {
         ShowPrintFailed(this);
         return;
     }
-    printing->Preview(this, [this](QPaintDevice &printer) { return PrintPage(printer); });
+    printing.function().Preview(this, [this](QPaintDevice &printer) { return PrintPage(printer); });
 }
 
 void CScrollView::wheelEvent(QWheelEvent *event)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <QtGlobal>
 #include <functional>
 
 // The hand-over between starts of the program, as the program sees it once the hand-over module
@@ -20,6 +21,9 @@ public:
     virtual void Release() = 0;
 };
 
-// The one function the module exports, by this name: a channel over the socket of that name.
-using OpenHandOverChannelFunction = HandOverChannel *(const QString &serverName);
-inline constexpr char kOpenHandOverChannel[] = "ondaris_open_hand_over_channel";
+// The module's one entry point: a channel over the socket of that name. Defined by the module
+// with this very declaration (a definition that drifts from it does not compile) and found by
+// the program under this name; the version in the name changes with the interface above, so
+// that a module file of another version is refused.
+extern "C" Q_DECL_EXPORT HandOverChannel *ondaris_open_hand_over_channel_v1(const QString &serverName);
+inline constexpr char kOpenHandOverChannelEntry[] = "ondaris_open_hand_over_channel_v1";

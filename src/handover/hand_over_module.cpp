@@ -29,7 +29,7 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT HandOverChannel *ondaris_open_hand_over_channel(const QString &serverName)
+HandOverChannel *ondaris_open_hand_over_channel_v1(const QString &serverName)
 {
     return new SocketChannel(serverName);
 }

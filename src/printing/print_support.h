@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <functional>
 #include <memory>
 
@@ -44,5 +45,8 @@ public:
     virtual std::unique_ptr<PrinterHandle> OpenPrinter(const QString &name) = 0;
 };
 
-using PrintSupportFunction = PrintSupport &();
-inline constexpr char kPrintSupport[] = "ondaris_print_support";
+// The module's one entry point, defined by the module with this very declaration (a definition
+// that drifts from it does not compile) and found by the program under this name. The version
+// in the name changes with the interface above: a module file of another version is refused.
+extern "C" Q_DECL_EXPORT PrintSupport &ondaris_print_support_v1();
+inline constexpr char kPrintSupportEntry[] = "ondaris_print_support_v1";

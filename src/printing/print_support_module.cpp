@@ -104,7 +104,7 @@ private:
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT PrintSupport &ondaris_print_support()
+PrintSupport &ondaris_print_support_v1()
 {
     return QtPrintSupport::Instance();
 }

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QSvgGenerator>
 
-extern "C" Q_DECL_EXPORT bool ondaris_write_svg_page(
+bool ondaris_write_svg_page_v1(
     QIODevice &file, const QSize &size, int resolution, const QString &title,
     const std::function<bool(QPaintDevice &)> &paint)
 {

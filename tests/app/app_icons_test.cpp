@@ -1,8 +1,11 @@
 #include "app/app_icons.h"
 
+#include "build_facts.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QTest>
+#include <span>
 
 // The program's icons read their images only at the sizes asked for, as raw pixels; what they
 // give must be what a Qt icon holding every PNG file gives: the same image at every size and in
@@ -18,7 +21,7 @@ private Q_SLOTS:
 
 namespace {
 
-QIcon EveryFile(const QString &folder, const QString &name, const QList<int> &sizes)
+QIcon EveryFile(const QString &folder, const QString &name, std::span<const int> sizes)
 {
     QIcon icon;
     for (const int side : sizes) {
@@ -39,13 +42,13 @@ void AppIconsTest::sameAsQtWithEveryFile_data()
     QTest::addColumn<QIcon>("reference");
     QTest::newRow("tool bar") << ToolIcon(QStringLiteral("open"))
                               << EveryFile(QStringLiteral("icons"), QStringLiteral("open"),
-                                           {ONDARIS_TOOL_ICON_SIZES});
+                                           build_facts::kToolIconSizes);
     QTest::newRow("study") << ToolIcon(QStringLiteral("wizard_affinite"))
                            << EveryFile(QStringLiteral("icons"), QStringLiteral("wizard_affinite"),
-                                        {ONDARIS_TOOL_ICON_SIZES});
+                                        build_facts::kToolIconSizes);
     QTest::newRow("program") << ProgramIcon()
                              << EveryFile(QStringLiteral("program"), QStringLiteral("ondaris"),
-                                          {ONDARIS_PROGRAM_ICON_SIZES});
+                                          build_facts::kProgramIconSizes);
 }
 
 void AppIconsTest::sameAsQtWithEveryFile()

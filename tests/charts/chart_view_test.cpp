@@ -3,7 +3,7 @@
 #include "charts/compatibilite_view.h"
 #include "charts/view_factory.h"
 #include "common/modal.h"
-#include "framework/printing.h"
+#include "framework/modules.h"
 #include "people/names_list.h"
 #include "printing/print_support.h"
 #include "studies/affinite_doc.h"
@@ -73,10 +73,10 @@ int PdfPages(const QString &path)
 // The session's printer, as a print set-up that chose a PDF file would leave it.
 QPrinter &SessionPdfPrinter(const QString &out)
 {
-    PrintSupport *printing = LoadPrintSupport();
+    const auto printing = PrintModule();
     if (!printing)
         qFatal("no print module");
-    QPrinter &printer = printing->SessionPrinter();
+    QPrinter &printer = printing.function().SessionPrinter();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(out);
     return printer;
