@@ -69,12 +69,13 @@ constexpr int kAnswerMs = 300;
 
 void CalmHandOverTest::waitsForTheNamesDialog()
 {
+    // Declared first, so that the program stops listening before its later start is waited for.
+    std::unique_ptr<LaterStart> later;
     InstanceLink link;
     const auto app = StartListening(link);
     QVERIFY(app);
     const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
 
-    std::unique_ptr<LaterStart> later;
     bool openedDuringDialog = true;
     OnNextModal([&](QDialog *dialog) {
         later = std::make_unique<LaterStart>(QStringList{jean});
@@ -100,6 +101,7 @@ void CalmHandOverTest::waitsForTheNamesDialog()
 
 void CalmHandOverTest::isLeftToANewStartWhenTheProgramQuits()
 {
+    std::unique_ptr<LaterStart> later;
     InstanceLink link;
     const auto app = StartListening(link);
     QVERIFY(app);
@@ -110,7 +112,6 @@ void CalmHandOverTest::isLeftToANewStartWhenTheProgramQuits()
     app->Studies().Documents().first()->SetModifiedFlag();
 
     // The quit question, a real box, answered "No" once a later start has handed its study over.
-    std::unique_ptr<LaterStart> later;
     QStringList openDuringQuestion;
     OnNextModal([&](QDialog *dialog) {
         later = std::make_unique<LaterStart>(QStringList{jean});

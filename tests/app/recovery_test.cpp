@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <csignal>
 
 using namespace harness;
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void copiesWithoutIndexEntryAreOffered();
     void aCopyTakesThePlaceOfItsStudyOpenedUnchanged();
     void aCopyNotWrittenKeepsTheStudiesOpen();
+    void aCopyIsKeptBesideAnotherProgramsOnes();
 };
 
 namespace {
@@ -315,6 +317,26 @@ void RecoveryTest::aCopyNotWrittenKeepsTheStudiesOpen()
                                  recovery::Folder())});
     QCOMPARE(app->Studies().Documents().size(), 1);
     QVERIFY(QFileInfo(recovery::Folder()).isFile());
+}
+
+void RecoveryTest::aCopyIsKeptBesideAnotherProgramsOnes()
+{
+    const auto app = Start({WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17))});
+    QVERIFY(app);
+    CDocument *study = app->Studies().Documents().first();
+    study->SetModifiedFlag();
+    // Another program ending at the same moment: its copy is written, and it holds the index.
+    PutCopy(u"1.bio"_s, "another program's copy");
+    QLockFile other(QDir(recovery::Folder()).filePath(u"index.lock"_s));
+    QVERIFY(other.lock());
+
+    const std::optional<recovery::Copy> copy = recovery::Keep(*study);
+    QVERIFY(copy);
+    QCOMPARE(QFileInfo(copy->file).fileName(), u"2.bio"_s);
+    QCOMPARE(Bytes(QDir(recovery::Folder()).filePath(u"1.bio"_s)),
+             QByteArray("another program's copy"));
+    other.unlock();
+    QCOMPARE(CopyNames(recovery::Read()), (QStringList{u"1.bio"_s, u"2.bio"_s}));
 }
 
 QTEST_MAIN(RecoveryTest)
