@@ -270,13 +270,13 @@ void SingleInstanceTest::filesWaitForACalmMoment()
     for (qsizetype i = 0; i < handed.size(); ++i) {
         laterStarts.emplace_back(QThread::create([&taken, &handed, i] {
             taken[size_t(i)] =
-                SingleInstance(InstanceLink::DefaultServerName()).handOver(handed.at(i), 300);
+                SingleInstance(InstanceLink::DefaultServerName()).handOver(handed.at(i), 1000);
         }));
         laterStarts.back()->start();
         QTest::qWait(100);
     }
     // Told to wait, they wait past the time they give a program to answer.
-    QTest::qWait(500);
+    QTest::qWait(1200);
     for (const auto &later : laterStarts)
         QVERIFY(!later->isFinished());
     QCOMPARE(spy.count(), 0);
