@@ -87,6 +87,9 @@ void InstanceLink::ListenOnceShown()
 
 bool InstanceLink::eventFilter(QObject *watched, QEvent *event)
 {
+    // The last modal dialog has gone; its caller finishes before the files are opened.
+    if (watched == m_window && event->type() == QEvent::WindowUnblocked)
+        QMetaObject::invokeMethod(this, &InstanceLink::TakeWaiting, Qt::QueuedConnection);
     if (m_waitingForWindow && event->type() == QEvent::Expose) {
         const auto *window = qobject_cast<QWindow *>(watched);
         if (window != nullptr && window->isExposed()) {
@@ -110,6 +113,8 @@ void InstanceLink::Listen()
         return;
     if (m_holding)
         channel->Hold();
+    if (m_window)
+        channel->SetReady([this]() { return IsCalm(); });
     channel->Listen([this](const QStringList &files) { Q_EMIT filesReceived(files); });
 }
 
@@ -118,6 +123,35 @@ void InstanceLink::Release()
     m_holding = false;
     if (m_channel)
         m_channel->Release();
+}
+
+void InstanceLink::TakeWhenCalm(QWidget *window)
+{
+    m_window = window;
+    window->installEventFilter(this);
+    if (m_channel)
+        m_channel->SetReady([this]() { return IsCalm(); });
+}
+
+bool InstanceLink::IsCalm() const
+{
+    return m_window && m_window->isVisible() && QApplication::activeModalWidget() == nullptr;
+}
+
+void InstanceLink::TakeWaiting()
+{
+    if (m_channel)
+        m_channel->TakeWaiting();
+}
+
+void InstanceLink::StopListening()
+{
+    // Nor does a listening still to come start.
+    m_listening = true;
+    m_waitingForWindow = false;
+    qApp->removeEventFilter(this);
+    if (m_channel)
+        m_channel->Stop();
 }
 
 void InstanceLink::BringToFront(QWidget *window)

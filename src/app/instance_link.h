@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <memory>
 
@@ -31,6 +32,15 @@ public:
     void ListenOnceShown();
     void Release();
 
+    // From now on files are taken only at a calm moment: the window shown and no modal dialog
+    // open (a dialog works on its own copy of the names list, which a study opened meanwhile
+    // would lose its persons to). Those handed over at another moment wait, and their start with
+    // them, until the window is no longer blocked.
+    void TakeWhenCalm(QWidget *window);
+    // Stops taking files, before the objects that open them go: the starts still waiting open
+    // their files themselves.
+    void StopListening();
+
     // Brings a window of this program in front of the others, out of its minimised state.
     static void BringToFront(QWidget *window);
 
@@ -44,9 +54,12 @@ protected:
 private:
     HandOverChannel *Channel();
     void Listen();
+    bool IsCalm() const;
+    void TakeWaiting();
 
     QString m_serverName;
     std::unique_ptr<HandOverChannel> m_channel;
+    QPointer<QWidget> m_window;
     bool m_waitingForWindow = false;
     bool m_holding = false;
     bool m_listening = false;

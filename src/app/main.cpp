@@ -7,6 +7,32 @@
 
 #include <QApplication>
 
+namespace {
+
+// The program's run once the application object exists; returns its exit code.
+int Run(const CommandLine &line, PoliteEnd &politeEnd, InstanceLink &instance, COndarisApp &app)
+{
+    if (!app.InitInstance(line))
+        return 1;
+    app.TakeHandOvers(instance);
+    instance.Release();
+    // A signal during the start (the splash screen, a message) has already left its loop.
+    int code = politeEnd.IsRequested() ? 0 : QApplication::exec();
+    while (politeEnd.IsRequested()) {
+        // Nobody may be there to answer a message now (a names list that cannot be written):
+        // leaving the loops again makes every loop that starts from now on return at once.
+        QCoreApplication::exit(0);
+        if (app.CloseWithoutQuestions())
+            break;
+        // Changes that no copy could keep: the user, or the next signal, decides.
+        politeEnd.Rearm();
+        code = QApplication::exec();
+    }
+    return code;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     const CommandLine line = ParseCommandLine(start_up::Arguments(argc, argv));
@@ -35,21 +61,9 @@ int main(int argc, char *argv[])
         return 0;
     instance.ListenOnceShown();
     COndarisApp app;
-    if (!app.InitInstance(line))
-        return 1;
-    QObject::connect(&instance, &InstanceLink::filesReceived, &app,
-                     [&app](const QStringList &files) {
-                         app.OpenFiles(files);
-                         InstanceLink::BringToFront(app.MainFrame());
-                     });
-    instance.Release();
-    // A signal during the start (the splash screen, a message) has already left its loop.
-    const int code = politeEnd.IsRequested() ? 0 : qtApp.exec();
-    if (politeEnd.IsRequested()) {
-        // Nobody may be there to answer a message now (a names list that cannot be written):
-        // leaving the loops again makes every loop that starts from now on return at once.
-        QCoreApplication::exit(0);
-        app.CloseWithoutQuestions();
-    }
+    const int code = Run(line, politeEnd, instance, app);
+    // Before the application's objects go (the names list written at its end may show a
+    // message): files handed over from now on are left to a new start.
+    instance.StopListening();
     return code;
 }

@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/commands.h"
 #include "app/deferred_icon_style.h"
+#include "app/instance_link.h"
 #include "app/main_frame.h"
 #include "app/main_menus.h"
 #include "app/recent_files.h"
@@ -22,6 +23,7 @@
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
 #include "people/names_dialog.h"
+#include "printing/print_support.h"
 #include "studies/study_loader.h"
 #include "studies/study_types.h"
 
@@ -32,6 +34,7 @@
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QTextStream>
+#include <QTimer>
 #include <cstdio>
 
 COndarisApp::COndarisApp() = default;
@@ -147,26 +150,45 @@ void COndarisApp::OfferRecovery()
                          {{QMessageBox::Yes, QStringLiteral("Récupérer")},
                           {QMessageBox::No, QStringLiteral("Ignorer")}},
                          QMessageBox::Yes);
-    if (answer == QMessageBox::Yes)
-        m_studies->RestoreCopies(copies);
-    else if (answer != QMessageBox::No)
+    if (answer == QMessageBox::No) {
+        recovery::Forget(copies);
         return;
-    recovery::Discard();
+    }
+    // Escape, the close box or a signal: the copies wait for the next start.
+    if (answer != QMessageBox::Yes)
+        return;
+    for (const recovery::Copy &copy : copies) {
+        if (m_studies->RestoreCopy(copy)) {
+            recovery::Forget({copy});
+            continue;
+        }
+        messages::Show(m_frame.get(), QMessageBox::Warning,
+                       QStringLiteral("La copie de secours de l'étude « %1 » n'a pas été ouverte. "
+                                      "Elle est gardée dans « %2 » et vous sera proposée de "
+                                      "nouveau au prochain démarrage.")
+                           .arg(copy.title, QDir::toNativeSeparators(copy.file)));
+    }
 }
 
-void COndarisApp::CloseWithoutQuestions()
+bool COndarisApp::CloseWithoutQuestions()
 {
     if (!m_frame || !m_frame->isVisible())
-        return;
+        return true;
     if (!m_studies->CloseAllKeepingCopies()) {
-        std::fputs(QStringLiteral("Ondaris : les copies de secours des études modifiées n'ont pu "
-                                  "être écrites dans « %1 ».\n")
-                       .arg(QDir::toNativeSeparators(recovery::Folder()))
-                       .toLocal8Bit()
-                       .constData(),
-                   stderr);
+        const QString text =
+            QStringLiteral("Les copies de secours des études modifiées n'ont pu être écrites dans "
+                           "« %1 ». Ondaris reste ouvert : enregistrez vos études.")
+                .arg(QDir::toNativeSeparators(recovery::Folder()));
+        // Nobody may be there to read a box (a logout).
+        std::fputs(QStringLiteral("Ondaris : %1\n").arg(text).toLocal8Bit().constData(), stderr);
+        // Shown once the event loop runs again: every loop started now returns at once.
+        QTimer::singleShot(0, m_frame.get(), [this, text]() {
+            messages::Show(m_frame.get(), QMessageBox::Warning, text);
+        });
+        return false;
     }
     m_frame->close();
+    return true;
 }
 
 void COndarisApp::ConnectAppCommands()
@@ -191,6 +213,15 @@ void COndarisApp::OpenFiles(const QStringList &paths)
 {
     for (const QString &path : paths)
         m_studies->OpenFile(path);
+}
+
+void COndarisApp::TakeHandOvers(InstanceLink &link)
+{
+    link.TakeWhenCalm(m_frame.get());
+    connect(&link, &InstanceLink::filesReceived, this, [this](const QStringList &files) {
+        OpenFiles(files);
+        InstanceLink::BringToFront(m_frame.get());
+    });
 }
 
 void COndarisApp::OpenRecentFile(const QString &path)

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CMainFrame;
+class InstanceLink;
 class PrinterHandle;
 class QTextStream;
 class RecentFiles;
@@ -41,10 +42,14 @@ public:
 
     // Opens each file as if chosen in the open dialog.
     void OpenFiles(const QStringList &paths);
+    // Opens the files that later starts hand over, at a calm moment, and comes forward.
+    void TakeHandOvers(InstanceLink &link);
     // The end that a signal asks for, once the event loops are left: the main window closes as
     // on "&Quitter", but the studies' unsaved changes go to recovery copies instead of a
-    // question. The window stays closed if it was already.
-    void CloseWithoutQuestions();
+    // question. The window stays closed if it was already. False when a copy could not be
+    // written: then the window and every study stay open, and a message says so once the
+    // event loop runs again.
+    bool CloseWithoutQuestions();
 
     void OnFileNew();
     void OnFileOpen();

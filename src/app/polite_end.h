@@ -19,9 +19,12 @@ public:
     PoliteEnd &operator=(const PoliteEnd &) = delete;
 
     bool IsRequested() const { return m_requested; }
+    // The end asked for could not be made (a recovery copy not written): the next signal asks
+    // again.
+    void Rearm() { m_requested = false; }
 
 Q_SIGNALS:
-    // Once, at the first signal; the later ones change nothing.
+    // Once, at the first signal; the later ones change nothing until Rearm().
     void requested();
 
 private:

@@ -10,25 +10,50 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
+#include <algorithm>
 
 namespace recovery {
 
 namespace {
 
 const QString kIndex = QStringLiteral("index.json");
+const QString kLock = QStringLiteral("index.lock");
 const QString kCopy = QStringLiteral("copy");
 const QString kPathName = QStringLiteral("file");
 const QString kTitle = QStringLiteral("title");
 
-// The copies are named "1.bio", "2.aff", ...: the first number that no file takes yet.
-QString FreeName(const QDir &folder, const QString &extension)
+// Two programs ending at once (a logout with two windows) share the index: each reads and
+// writes it under this lock. A program that cannot take it in time still keeps its copy.
+constexpr int kLockWaitMs = 3000;
+constexpr int kMostCopies = 10000;
+
+// The copies are named "1.bio", "2.aff", ...: a number, then the study type's extension.
+bool IsCopyName(const QString &name)
 {
-    for (int number = 1;; ++number) {
-        const QString name = QString::number(number) + extension;
-        if (!folder.exists(name))
-            return name;
+    static const QRegularExpression pattern(QStringLiteral("^[1-9][0-9]{0,8}\\.[A-Za-z0-9]+$"));
+    return pattern.match(name).hasMatch();
+}
+
+int CopyNumber(const QString &name)
+{
+    return name.section(u'.', 0, 0).toInt();
+}
+
+// The first number that no file takes yet, taken by creating the file: a program ending at the
+// same moment cannot take it too.
+QString ReserveName(const QDir &folder, const QString &extension)
+{
+    for (int number = 1; number < kMostCopies; ++number) {
+        QFile file(folder.filePath(QString::number(number) + extension));
+        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return file.fileName();
+        if (!file.exists())
+            return {};
     }
+    return {};
 }
 
 bool WriteCopy(CDocument &document, const QString &path)
@@ -48,22 +73,8 @@ bool WriteIndex(const QDir &folder, const QList<Copy> &copies)
     return !WriteWholeFile(folder.filePath(kIndex), QJsonDocument(entries).toJson());
 }
 
-} // namespace
-
-QString Folder()
+QList<Copy> ReadIndex(const QDir &folder)
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/recovery");
-}
-
-bool Pending()
-{
-    return QFileInfo::exists(Folder() + u'/' + kIndex);
-}
-
-QList<Copy> Read()
-{
-    const QDir folder(Folder());
     QFile index(folder.filePath(kIndex));
     QList<Copy> copies;
     if (!index.open(QIODevice::ReadOnly))
@@ -83,20 +94,82 @@ QList<Copy> Read()
     return copies;
 }
 
-bool Keep(CDocument &document)
+} // namespace
+
+QString Folder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/recovery");
+}
+
+bool Pending()
+{
+    return QFileInfo(Folder()).isDir();
+}
+
+QList<Copy> Read()
+{
+    const QDir folder(Folder());
+    QList<Copy> copies = ReadIndex(folder);
+    QStringList indexed;
+    for (const Copy &copy : std::as_const(copies))
+        indexed << QFileInfo(copy.file).fileName();
+    QStringList unindexed;
+    for (const QString &name : folder.entryList(QDir::Files)) {
+        if (IsCopyName(name) && !indexed.contains(name))
+            unindexed << name;
+    }
+    std::sort(unindexed.begin(), unindexed.end(),
+              [](const QString &a, const QString &b) { return CopyNumber(a) < CopyNumber(b); });
+    for (const QString &name : std::as_const(unindexed))
+        copies << Copy{folder.filePath(name), QString(), name};
+    return copies;
+}
+
+std::optional<Copy> Keep(CDocument &document)
 {
     const QDir folder(Folder());
     if (!folder.mkpath(QStringLiteral(".")))
-        return false;
+        return std::nullopt;
     const CDocTemplate *docTemplate = document.GetDocTemplate();
     const QString extension =
         docTemplate ? docTemplate->GetDocString(CDocTemplate::filterExt) : QString();
-    const QString file = folder.filePath(FreeName(folder, extension));
-    if (!WriteCopy(document, file))
-        return false;
-    QList<Copy> copies = Read();
-    copies << Copy{file, document.GetPathName(), document.GetTitle()};
-    return WriteIndex(folder, copies);
+    const QString file = ReserveName(folder, extension);
+    if (file.isEmpty())
+        return std::nullopt;
+    if (!WriteCopy(document, file)) {
+        QFile::remove(file);
+        return std::nullopt;
+    }
+    const Copy kept{file, document.GetPathName(), document.GetTitle()};
+    // Without its entry the copy is still found by its name, and offered all the same.
+    QLockFile lock(folder.filePath(kLock));
+    if (lock.tryLock(kLockWaitMs))
+        WriteIndex(folder, ReadIndex(folder) << kept);
+    return kept;
+}
+
+void Forget(const QList<Copy> &copies)
+{
+    const QDir folder(Folder());
+    QList<Copy> left;
+    {
+        QLockFile lock(folder.filePath(kLock));
+        const bool locked = lock.tryLock(kLockWaitMs);
+        for (const Copy &copy : Read()) {
+            const bool forgotten = std::any_of(copies.begin(), copies.end(),
+                                               [&](const Copy &c) { return c.file == copy.file; });
+            if (forgotten)
+                QFile::remove(copy.file);
+            else
+                left << copy;
+        }
+        // The entries of the copies left rebuild an index that could not be written before.
+        if (locked && !left.isEmpty())
+            WriteIndex(folder, left);
+    }
+    if (left.isEmpty())
+        Discard();
 }
 
 void Discard()

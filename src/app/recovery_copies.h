@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class CDocument;
 
@@ -21,11 +22,14 @@ struct Copy
 QString Folder();
 // Whether copies wait to be offered: one look at the folder, the only work of every start.
 bool Pending();
-// The copies waiting, in the order they were kept.
+// The copies waiting, in the order they were kept; a copy whose index entry could not be
+// written comes last, as a study never saved titled with the copy's own name.
 QList<Copy> Read();
-// Keeps a copy of the document beside those already waiting; false when it could not be
-// written.
-bool Keep(CDocument &document);
+// Keeps a copy of the document beside those already waiting, those of another program ending
+// at the same moment included; nothing when it could not be written.
+std::optional<Copy> Keep(CDocument &document);
+// Forgets these copies; the others keep waiting.
+void Forget(const QList<Copy> &copies);
 // Forgets every copy.
 void Discard();
 

@@ -98,16 +98,29 @@ bool StudyManager::NewStudy(CDocTemplate &docTemplate)
     return true;
 }
 
-CDocument *StudyManager::OpenFile(const QString &path)
+CDocument *StudyManager::OpenDocumentOf(const QString &path) const
 {
     const QString canonical = CanonicalPath(path);
-    for (CDocument *open : std::as_const(m_documents)) {
-        if (!open->GetPathName().isEmpty() && CanonicalPath(open->GetPathName()) == canonical) {
-            if (const QList<CChildFrame *> frames = FramesOf(*open); !frames.isEmpty())
-                m_area.setActiveSubWindow(frames.first());
+    for (CDocument *open : m_documents) {
+        if (!open->GetPathName().isEmpty() && CanonicalPath(open->GetPathName()) == canonical)
             return open;
-        }
     }
+    return nullptr;
+}
+
+void StudyManager::BringForward(CDocument &document)
+{
+    if (const QList<CChildFrame *> frames = FramesOf(document); !frames.isEmpty())
+        m_area.setActiveSubWindow(frames.first());
+}
+
+CDocument *StudyManager::OpenFile(const QString &path)
+{
+    if (CDocument *open = OpenDocumentOf(path)) {
+        BringForward(*open);
+        return open;
+    }
+    const QString canonical = CanonicalPath(path);
     CDocTemplate *docTemplate = TemplateOfFile(path);
     if (!docTemplate) {
         messages::Show(MessageParent(), QMessageBox::Warning, file_messages::OpenFailed());
@@ -198,36 +211,51 @@ bool StudyManager::CloseAll()
 
 bool StudyManager::CloseAllKeepingCopies()
 {
-    bool kept = true;
+    QList<recovery::Copy> written;
+    QList<CDocument *> copied;
     for (CDocument *document : std::as_const(m_documents)) {
         if (!document->IsModified())
             continue;
-        // Its changes are safe in the copy: nothing is lost when it closes.
-        if (recovery::Keep(*document))
-            document->SetModifiedFlag(false);
-        else
-            kept = false;
+        const std::optional<recovery::Copy> copy = recovery::Keep(*document);
+        if (!copy) {
+            // All or nothing: the studies stay open as they were, and no copy of this end waits
+            // beside them to be offered later.
+            recovery::Forget(written);
+            return false;
+        }
+        written << *copy;
+        copied << document;
     }
+    // Their changes are safe in the copies: nothing is lost when they close.
+    for (CDocument *document : std::as_const(copied))
+        document->SetModifiedFlag(false);
     CloseAllFrames();
-    return kept;
+    return true;
 }
 
-void StudyManager::RestoreCopies(const QList<recovery::Copy> &copies)
+bool StudyManager::RestoreCopy(const recovery::Copy &copy)
 {
-    for (const recovery::Copy &copy : copies) {
-        CDocTemplate *docTemplate = TemplateOfFile(copy.file);
-        if (!docTemplate)
-            continue;
-        std::unique_ptr<CDocument> document =
-            docTemplate->OpenDocumentFile(copy.file, MessageParent());
-        if (!document)
-            continue;
-        document->SetPathName(copy.pathName);
-        if (copy.pathName.isEmpty())
-            document->SetTitle(docTemplate->TakeUntitledTitle());
-        document->SetModifiedFlag(true);
-        AdoptDocument(std::move(document));
+    CDocument *open = copy.pathName.isEmpty() ? nullptr : OpenDocumentOf(copy.pathName);
+    if (open && open->IsModified()) {
+        // Its own changes are not to be overwritten either: the copy waits.
+        BringForward(*open);
+        return false;
     }
+    CDocTemplate *docTemplate = TemplateOfFile(copy.file);
+    std::unique_ptr<CDocument> document =
+        docTemplate ? docTemplate->OpenDocumentFile(copy.file, MessageParent()) : nullptr;
+    if (!document)
+        return false;
+    document->SetPathName(copy.pathName);
+    if (copy.pathName.isEmpty())
+        document->SetTitle(docTemplate->TakeUntitledTitle());
+    document->SetModifiedFlag(true);
+    // The same file opened from the command line, unchanged: the copy, newer, takes its place,
+    // so that the study is not open twice.
+    if (open)
+        CloseStudy(*open);
+    AdoptDocument(std::move(document));
+    return true;
 }
 
 bool StudyManager::CloseAllFrames()

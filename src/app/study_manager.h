@@ -52,11 +52,12 @@ public:
     // Asks about every modified study, then closes them all; false when the user cancelled.
     bool CloseAll();
     // Closes every study without a question, once a recovery copy of each modified one is
-    // kept; false when a copy could not be written.
+    // kept; false when a copy could not be written: then every study stays open as it was.
     bool CloseAllKeepingCopies();
-    // Opens recovery copies as the studies they were: modified, and saved to their own file
-    // or, for a study never saved, named as a new study of their type.
-    void RestoreCopies(const QList<recovery::Copy> &copies);
+    // Opens a recovery copy as the study it was: modified, and saved to its own file or, for a
+    // study never saved, named as a new study of its type. The copy takes the place of its
+    // study opened unchanged from the same file. False when it was not opened.
+    bool RestoreCopy(const recovery::Copy &copy);
     CChildFrame *NewWindow(CDocument &document);
 
     // The window that the commands act on: the active one, or the last active while a dialog
@@ -79,6 +80,9 @@ Q_SIGNALS:
 private:
     bool CloseAllFrames();
     CChildFrame *AddFrame(CDocument &document);
+    // The study open from that file, however the path names it.
+    CDocument *OpenDocumentOf(const QString &path) const;
+    void BringForward(CDocument &document);
     void AdoptDocument(std::unique_ptr<CDocument> document);
     void FrameGone(CChildFrame *frame);
     void RetitleFrames(const CDocument &document);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPushButton>
 #include <cstdio>
 #include <utility>
 
@@ -30,7 +31,18 @@ QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
         box.button(named.button)->setText(named.text);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    // Qt would take Escape and the close box for the "No" of a question of the program's own,
+    // which may drop what the user meant to keep: they choose none of its buttons.
+    QAbstractButton *none = nullptr;
+    if (!shown.named.isEmpty()) {
+        none = box.addButton(QMessageBox::Cancel);
+        none->hide();
+        box.setEscapeButton(none);
+    }
+    box.exec();
+    if (box.clickedButton() == nullptr || box.clickedButton() == none)
+        return QMessageBox::NoButton;
+    return box.standardButton(box.clickedButton());
 }
 
 } // namespace

@@ -22,7 +22,8 @@ struct NamedButton
     QString text;
 };
 
-// Show with buttons of the program's own texts.
+// Show with buttons of the program's own texts. Escape and the close box choose none of them:
+// NoButton is returned.
 QMessageBox::StandardButton Choose(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                    const QList<NamedButton> &buttons,
                                    QMessageBox::StandardButton defaultButton);

@@ -19,6 +19,12 @@ public:
     // While the program is still starting, keeps what later starts hand over until Release().
     virtual void Hold() = 0;
     virtual void Release() = 0;
+    // Whether the program can take files now; those that came while it could not wait, and
+    // their starts with them, until TakeWaiting() finds it ready.
+    virtual void SetReady(std::function<bool()> ready) = 0;
+    virtual void TakeWaiting() = 0;
+    // Stops taking files; the starts still waiting are told that theirs were not taken.
+    virtual void Stop() = 0;
 };
 
 // The module's one entry point: a channel over the socket of that name. Defined by the module

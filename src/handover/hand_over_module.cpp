@@ -22,6 +22,9 @@ public:
     }
     void Hold() override { m_instance.hold(); }
     void Release() override { m_instance.release(); }
+    void SetReady(std::function<bool()> ready) override { m_instance.setReady(std::move(ready)); }
+    void TakeWaiting() override { m_instance.takeWaiting(); }
+    void Stop() override { m_instance.stop(); }
 
 private:
     SingleInstance m_instance;

@@ -12,10 +12,12 @@ namespace {
 
 // A message is a 32-bit big-endian byte count, then the paths in UTF-8, each ended by a NUL
 // (the one character no path can hold). The running program answers with one byte once it has
-// taken them. The framing is ours because QDataStream would trust a list's announced size.
+// taken them; before that, with another when they are to wait for a calm moment. The framing is
+// ours because QDataStream would trust a list's announced size.
 constexpr qint64 HeaderSize = 4;
 constexpr quint32 MaxPayload = 1024 * 1024;
 constexpr char Accepted = '\x06';
+constexpr char ToWait = '\x16';
 
 QByteArray encode(const QStringList &files)
 {
@@ -40,7 +42,6 @@ QStringList decode(const QByteArray &payload)
     }
     return files;
 }
-
 
 } // namespace
 
@@ -70,12 +71,20 @@ bool SingleInstance::handOver(const QStringList &files, int timeoutMs) const
         if (!socket.waitForBytesWritten(int(deadline.remainingTime())))
             return false;
     }
-    while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(int(deadline.remainingTime())))
-            return false;
-    }
     char answer = 0;
-    return socket.getChar(&answer) && answer == Accepted;
+    for (;;) {
+        while (socket.bytesAvailable() < 1) {
+            // The running program has answered that it is there: its files need only a calm
+            // moment, however long the user keeps a dialog open.
+            const int waitMs = answer == ToWait ? -1 : int(deadline.remainingTime());
+            if (!socket.waitForReadyRead(waitMs))
+                return false;
+        }
+        if (!socket.getChar(&answer))
+            return false;
+        if (answer != ToWait)
+            return answer == Accepted;
+    }
 }
 
 bool SingleInstance::listen()
@@ -125,16 +134,33 @@ void SingleInstance::readMessage(QLocalSocket *socket)
     if (socket->bytesAvailable() < HeaderSize + size)
         return;
     socket->skip(HeaderSize);
-    const QStringList files = decode(socket->read(size));
-    // Answer before opening anything: opening may show a message box, and the later start must
-    // not wait for the user to close it.
-    socket->putChar(Accepted);
-    socket->flush();
-    socket->disconnectFromServer();
-    if (m_holding)
-        m_held << files;
-    else
-        Q_EMIT filesReceived(files);
+    m_waiting << Waiting{socket, decode(socket->read(size))};
+    if (!isReady()) {
+        socket->putChar(ToWait);
+        socket->flush();
+    }
+    takeWaiting();
+}
+
+bool SingleInstance::isReady() const
+{
+    return !m_holding && (!m_ready || m_ready());
+}
+
+void SingleInstance::takeWaiting()
+{
+    while (!m_waiting.isEmpty() && isReady()) {
+        const Waiting next = m_waiting.takeFirst();
+        // A later start that stopped waiting has opened its files itself.
+        if (!next.socket || next.socket->state() != QLocalSocket::ConnectedState)
+            continue;
+        // Answer before opening anything: opening may show a message box, and the later start
+        // must not wait for the user to close it.
+        next.socket->putChar(Accepted);
+        next.socket->flush();
+        next.socket->disconnectFromServer();
+        Q_EMIT filesReceived(next.files);
+    }
 }
 
 void SingleInstance::hold()
@@ -145,7 +171,18 @@ void SingleInstance::hold()
 void SingleInstance::release()
 {
     m_holding = false;
-    const QList<QStringList> held = std::exchange(m_held, {});
-    for (const QStringList &files : held)
-        Q_EMIT filesReceived(files);
+    takeWaiting();
+}
+
+void SingleInstance::setReady(std::function<bool()> ready)
+{
+    m_ready = std::move(ready);
+}
+
+void SingleInstance::stop()
+{
+    m_waiting.clear();
+    // Its sockets go with it, unanswered: their starts open their files themselves.
+    delete m_server;
+    m_server = nullptr;
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
+#include <functional>
 
 class QLocalServer;
 class QLocalSocket;
@@ -18,8 +20,10 @@ public:
     QString serverName() const { return m_serverName; }
 
     // Hands `files` (made absolute against the current directory) to the running program and
-    // waits until it has taken them. False when no program takes them within `timeoutMs`: the
-    // caller then starts on its own. An empty list only asks the running program to come forward.
+    // waits until it has taken them. False when no program answers within `timeoutMs`, or when
+    // it ends before it takes them: the caller then starts on its own. A program that answers
+    // that the files wait for a calm moment is waited for as long as it takes. An empty list
+    // only asks the running program to come forward.
     bool handOver(const QStringList &files, int timeoutMs = 3000) const;
 
     // Starts taking the files of later starts. False when a live program already holds the
@@ -27,10 +31,19 @@ public:
     bool listen();
     bool isListening() const;
 
-    // While the program is still starting, keeps what later starts hand over (they are answered
-    // at once all the same) and gives it out through filesReceived on release().
+    // While the program is still starting, keeps what later starts hand over and gives it out
+    // through filesReceived on release(). A later start is told that its files were taken only
+    // when they are given out.
     void hold();
     void release();
+
+    // Whether the program can take files now (no dialog open, not quitting); while it cannot,
+    // they wait as while holding, until takeWaiting() finds it ready.
+    void setReady(std::function<bool()> ready);
+    void takeWaiting();
+
+    // Stops taking files: the later starts still waiting are told that theirs were not taken.
+    void stop();
 
 Q_SIGNALS:
     // The absolute paths a later start was given, in its order; empty when it was given none.
@@ -39,9 +52,17 @@ Q_SIGNALS:
 private:
     void acceptConnections();
     void readMessage(QLocalSocket *socket);
+    bool isReady() const;
+
+    struct Waiting
+    {
+        QPointer<QLocalSocket> socket;
+        QStringList files;
+    };
 
     QString m_serverName;
     QLocalServer *m_server = nullptr;
     bool m_holding = false;
-    QList<QStringList> m_held;
+    std::function<bool()> m_ready;
+    QList<Waiting> m_waiting;
 };

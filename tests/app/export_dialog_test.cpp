@@ -1,5 +1,7 @@
 #include "app/command_ids.h"
+#include "app/start_up.h"
 #include "app_harness.h"
+#include "common/message_hook.h"
 
 #include <QFileDialog>
 #include <QStatusBar>
@@ -12,10 +14,14 @@ class ExportDialogTest : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // The file dialog speaks French as in the program.
+    void initTestCase() { start_up::InstallTranslations(*QCoreApplication::instance()); }
     void init() { ResetStore(); }
     void exportsByKeyboard_data();
     void exportsByKeyboard();
     void cancelWritesNothing();
+    void asksBeforeReplacingTheFileWritten_data();
+    void asksBeforeReplacingTheFileWritten();
 };
 
 void ExportDialogTest::exportsByKeyboard_data()
@@ -110,6 +116,55 @@ void ExportDialogTest::cancelWritesNothing()
     QTRY_VERIFY(shown);
     QCOMPARE(QDir::current().entryList({QStringLiteral("lea.*")}, QDir::Files),
              QStringList{QStringLiteral("lea.bio")});
+}
+
+void ExportDialogTest::asksBeforeReplacingTheFileWritten_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Yes replaces it") << int(QMessageBox::Yes);
+    QTest::newRow("No keeps it, and the dialog stays") << int(QMessageBox::No);
+}
+
+void ExportDialogTest::asksBeforeReplacingTheFileWritten()
+{
+    QFETCH(int, answer);
+    const QString study =
+        WriteBiorythme(QStringLiteral("lea.bio"), QStringLiteral("Léa"), QDate(1990, 1, 2));
+    const QString existing = QDir::current().filePath(QStringLiteral("resultat.pdf"));
+    {
+        QFile old(existing);
+        QVERIFY(old.open(QIODevice::WriteOnly));
+        old.write("old bytes");
+    }
+    const auto app = Start({study});
+    QVERIFY(app);
+
+    MessageRecorder recorder{QMessageBox::StandardButton(answer)};
+    bool stayed = false;
+    OnNextModal([&](QDialog *dialog) {
+        auto *edit = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, QStringLiteral("resultat"));
+        QTest::keyClick(edit, Qt::Key_Return);
+        stayed = dialog->isVisible();
+        if (stayed)
+            QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    PressKey(*app, Qt::Key_E, Qt::ControlModifier);
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    // In the words of Qt's own French file dialog, about the file that would be written.
+    QCOMPARE(recorder.texts(), QStringList{QStringLiteral("Le fichier resultat.pdf existe déjà\n"
+                                                          "Voulez-vous l'écraser ?")});
+    QCOMPARE(recorder.shown().first().buttons, QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(stayed, answer == QMessageBox::No);
+    QFile file(existing);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    if (answer == QMessageBox::No)
+        QCOMPARE(bytes, QByteArray("old bytes"));
+    else
+        QVERIFY(bytes.startsWith("%PDF"));
 }
 
 QTEST_MAIN(ExportDialogTest)

@@ -7,6 +7,7 @@
 #include <QThread>
 #include <QWidget>
 #include <cstring>
+#include <functional>
 #include <link.h>
 #include <memory>
 
@@ -14,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 // The hand-over as the program uses it: its module (and the network library) is loaded only when
 // a running program may answer, or once the first window is shown; what later starts hand over
-// while the program is still starting waits for Release().
+// while the program is still starting waits for Release(), and the later starts with it.
 class InstanceLinkTest : public QObject
 {
     Q_OBJECT
@@ -39,9 +40,10 @@ bool NetworkLoaded()
     return count > 0;
 }
 
-// A later start blocks until the running program answers; here the running one is served by
-// this thread's event loop, so the later one runs on a thread of its own.
-bool HandOverFromLaterStart(const QStringList &files)
+// A later start blocks until the running program has taken its files; here the running one is
+// served by this thread's event loop, so the later one runs on a thread of its own. `meanwhile`
+// runs once the later start has had the time to be answered.
+bool HandOverFromLaterStart(const QStringList &files, const std::function<void()> &meanwhile = {})
 {
     bool taken = false;
     std::unique_ptr<QThread> thread(QThread::create([&] {
@@ -49,6 +51,10 @@ bool HandOverFromLaterStart(const QStringList &files)
         taken = later.HandOver(files);
     }));
     thread->start();
+    if (meanwhile) {
+        QTest::qWait(200);
+        meanwhile();
+    }
     while (!thread->isFinished())
         QTest::qWait(5);
     thread->wait();
@@ -77,9 +83,11 @@ void InstanceLinkTest::listensOnceAWindowIsShownAndHoldsUntilReleased()
     QVERIFY(NetworkLoaded());
 
     QSignalSpy received(&running, &InstanceLink::filesReceived);
-    QVERIFY(HandOverFromLaterStart({u"/e/a.bio"_s}));
-    QCOMPARE(received.count(), 0);
-    running.Release();
+    // The later start waits until the program has started and taken its files.
+    QVERIFY(HandOverFromLaterStart({u"/e/a.bio"_s}, [&]() {
+        QCOMPARE(received.count(), 0);
+        running.Release();
+    }));
     QCOMPARE(received.count(), 1);
     QCOMPARE(received.at(0).at(0).toStringList(), QStringList{u"/e/a.bio"_s});
 

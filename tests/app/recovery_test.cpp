@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <csignal>
 
 using namespace harness;
@@ -23,6 +24,7 @@ private Q_SLOTS:
     {
         ResetStore();
         recovery::Discard();
+        QFile::remove(recovery::Folder());
     }
 
     void unsavedStudiesComeBackAsTheyWere();
@@ -30,13 +32,21 @@ private Q_SLOTS:
     void answers();
     void tamperedIndex_data();
     void tamperedIndex();
+    void noAnswerKeepsTheCopies_data();
+    void noAnswerKeepsTheCopies();
+    void aCopyThatDoesNotOpenIsKept();
+    void copiesWithoutIndexEntryAreOffered_data();
+    void copiesWithoutIndexEntryAreOffered();
+    void aCopyTakesThePlaceOfItsStudyOpenedUnchanged();
+    void aCopyNotWrittenKeepsTheStudiesOpen();
+    void aCopyIsKeptBesideAnotherProgramsOnes();
 };
 
 namespace {
 
 // As main does it: the signal comes while a dialog is open, leaves every loop, and the window
 // then closes without a question.
-void EndBySignal(COndarisApp &app, int number)
+void EndBySignal(COndarisApp &app, int number, bool copiesWritten = true)
 {
     PoliteEnd end;
     QObject::connect(&end, &PoliteEnd::requested, []() { QCoreApplication::exit(0); });
@@ -44,7 +54,35 @@ void EndBySignal(COndarisApp &app, int number)
     QTimer::singleShot(0, &app, [&app]() { Trigger(app, cmd::Calendar); });
     QCoreApplication::exec();
     QVERIFY(end.IsRequested());
-    app.CloseWithoutQuestions();
+    QCOMPARE(app.CloseWithoutQuestions(), copiesWritten);
+}
+
+// A copy left in the recovery folder as a former end left it, with or without its entry.
+void PutCopy(const QString &name, const QByteArray &bytes)
+{
+    QVERIFY(QDir().mkpath(recovery::Folder()));
+    QFile copy(QDir(recovery::Folder()).filePath(name));
+    QVERIFY(copy.open(QIODevice::WriteOnly));
+    copy.write(bytes);
+}
+
+QByteArray Bytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void PutIndex(const QByteArray &json)
+{
+    PutCopy(u"index.json"_s, json);
+}
+
+QStringList CopyNames(const QList<recovery::Copy> &copies)
+{
+    QStringList names;
+    for (const recovery::Copy &copy : copies)
+        names << QFileInfo(copy.file).fileName();
+    return names;
 }
 
 // One untitled study left behind by a signal.
@@ -185,6 +223,164 @@ void RecoveryTest::tamperedIndex()
     QVERIFY(!recovery::Pending());
     if (!elsewhere.isEmpty())
         QVERIFY(QFile::exists(elsewhere));
+}
+
+void RecoveryTest::noAnswerKeepsTheCopies_data()
+{
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("Escape") << true;
+    QTest::newRow("the close box") << false;
+}
+
+void RecoveryTest::noAnswerKeepsTheCopies()
+{
+    QFETCH(bool, escape);
+    LeaveAnUntitledStudy();
+    // The real box, as the user sees it: a stray key must not drop the only copy.
+    bool answered = false;
+    OnNextModal([&](QDialog *box) {
+        QCOMPARE(box->windowTitle(), u"Ondaris"_s);
+        if (escape)
+            QTest::keyClick(box, Qt::Key_Escape);
+        else
+            box->close();
+        answered = true;
+    });
+    {
+        const auto app = Start();
+        QVERIFY(app);
+        QVERIFY(answered);
+        QVERIFY(app->Studies().Documents().isEmpty());
+    }
+    QVERIFY(recovery::Pending());
+    MessageRecorder recorder(QMessageBox::Yes);
+    const auto again = Start();
+    QVERIFY(again);
+    QCOMPARE(recorder.shown().size(), 1);
+    QCOMPARE(again->Studies().Documents().size(), 1);
+    QVERIFY(!recovery::Pending());
+}
+
+void RecoveryTest::aCopyThatDoesNotOpenIsKept()
+{
+    const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
+    PutCopy(u"1.bio"_s, Bytes(jean));
+    PutCopy(u"2.bio"_s, "not a study");
+    PutIndex(R"([{"copy": "1.bio", "file": "", "title": "Biorythme1"},
+                 {"copy": "2.bio", "file": "", "title": "Biorythme2"}])");
+    MessageRecorder recorder(QMessageBox::Yes);
+    {
+        const auto app = Start();
+        QVERIFY(app);
+        QCOMPARE(app->Studies().Documents().size(), 1);
+        QCOMPARE(recorder.texts().last(),
+                 u"La copie de secours de l'étude « Biorythme2 » n'a pas été ouverte. Elle est "
+                 "gardée dans « %1 » et vous sera proposée de nouveau au prochain démarrage."_s.arg(
+                     QDir(recovery::Folder()).filePath(u"2.bio"_s)));
+    }
+    QCOMPARE(CopyNames(recovery::Read()), QStringList{u"2.bio"_s});
+    QCOMPARE(recovery::Read().first().title, u"Biorythme2"_s);
+}
+
+void RecoveryTest::copiesWithoutIndexEntryAreOffered_data()
+{
+    QTest::addColumn<QByteArray>("index");
+    QTest::newRow("no index") << QByteArray();
+    QTest::newRow("an index without its entry")
+        << QByteArray(R"([{"copy": "1.bio", "file": "", "title": "Biorythme1"}])");
+}
+
+void RecoveryTest::copiesWithoutIndexEntryAreOffered()
+{
+    QFETCH(QByteArray, index);
+    // As an end leaves them when the index cannot be written: copies, and what the index knew.
+    const QString anne = WriteBiorythme(u"Anne.bio"_s, u"Anne"_s, QDate(1990, 1, 2));
+    for (const QString &name : {u"1.bio"_s, u"2.bio"_s, u"10.bio"_s})
+        PutCopy(name, Bytes(anne));
+    if (!index.isEmpty())
+        PutIndex(index);
+    // What Qt leaves of a copy whose writing was cut short is no copy.
+    PutCopy(u"3.bio.aBcDeF"_s, "half");
+
+    QCOMPARE(CopyNames(recovery::Read()), (QStringList{u"1.bio"_s, u"2.bio"_s, u"10.bio"_s}));
+    QCOMPARE(recovery::Read().at(1).title, u"2.bio"_s);
+
+    MessageRecorder recorder(QMessageBox::No);
+    {
+        const auto app = Start();
+        QVERIFY(app);
+        QCOMPARE(recorder.shown().size(), 1);
+        QVERIFY(recorder.texts().first().contains(u"« 2.bio »\n« 10.bio »"_s));
+    }
+    // "Ignorer" leaves none of them behind.
+    QVERIFY(!recovery::Pending());
+}
+
+void RecoveryTest::aCopyTakesThePlaceOfItsStudyOpenedUnchanged()
+{
+    const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
+    WriteBiorythme(u"changed.bio"_s, u"Jeanne"_s, QDate(1980, 5, 17));
+    PutCopy(u"1.bio"_s, Bytes(u"changed.bio"_s));
+    PutIndex(
+        QJsonDocument(QJsonArray{QJsonObject{
+                          {u"copy"_s, u"1.bio"_s}, {u"file"_s, jean}, {u"title"_s, u"Jean.bio"_s}}})
+            .toJson());
+    MessageRecorder recorder(QMessageBox::Yes);
+    const auto app = Start({jean});
+    QVERIFY(app);
+    QTRY_COMPARE(app->Studies().Documents().size(), 1);
+    auto *study = static_cast<COndarisDoc *>(app->Studies().Documents().first());
+    QCOMPARE(study->name, u"Jeanne"_s);
+    QCOMPARE(study->GetPathName(), jean);
+    QVERIFY(study->IsModified());
+    QCOMPARE(app->Studies().FramesOf(*study).size(), 1);
+    QVERIFY(!recovery::Pending());
+}
+
+void RecoveryTest::aCopyNotWrittenKeepsTheStudiesOpen()
+{
+    // No folder can be made where the copies go.
+    QVERIFY(QDir().mkpath(QFileInfo(recovery::Folder()).path()));
+    QFile blocker(recovery::Folder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    const auto app = Start();
+    QVERIFY(app);
+    AnswerWizard({u"Marie"_s, QDate(1980, 2, 29), u"Paul"_s, QDate(1975, 7, 14), false});
+    Trigger(*app, cmd::WizardAffinite);
+    MessageRecorder recorder;
+    EndBySignal(*app, SIGTERM, false);
+    QVERIFY(app->MainFrame()->isVisible());
+    QCOMPARE(app->Studies().Documents().size(), 1);
+    QVERIFY(app->Studies().Documents().first()->IsModified());
+    // Said once the loop runs again, where the user can read it.
+    QTRY_COMPARE(recorder.texts(),
+                 QStringList{u"Les copies de secours des études modifiées n'ont pu être écrites "
+                             "dans « %1 ». Ondaris reste ouvert : enregistrez vos études."_s.arg(
+                                 recovery::Folder())});
+    QCOMPARE(app->Studies().Documents().size(), 1);
+    QVERIFY(QFileInfo(recovery::Folder()).isFile());
+}
+
+void RecoveryTest::aCopyIsKeptBesideAnotherProgramsOnes()
+{
+    const auto app = Start({WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17))});
+    QVERIFY(app);
+    CDocument *study = app->Studies().Documents().first();
+    study->SetModifiedFlag();
+    // Another program ending at the same moment: its copy is written, and it holds the index.
+    PutCopy(u"1.bio"_s, "another program's copy");
+    QLockFile other(QDir(recovery::Folder()).filePath(u"index.lock"_s));
+    QVERIFY(other.lock());
+
+    const std::optional<recovery::Copy> copy = recovery::Keep(*study);
+    QVERIFY(copy);
+    QCOMPARE(QFileInfo(copy->file).fileName(), u"2.bio"_s);
+    QCOMPARE(Bytes(QDir(recovery::Folder()).filePath(u"1.bio"_s)),
+             QByteArray("another program's copy"));
+    other.unlock();
+    QCOMPARE(CopyNames(recovery::Read()), (QStringList{u"1.bio"_s, u"2.bio"_s}));
 }
 
 QTEST_MAIN(RecoveryTest)

@@ -11,7 +11,9 @@
 #include <QThread>
 #include <QWidget>
 #include <QtEndian>
+#include <array>
 #include <memory>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -54,7 +56,8 @@ private Q_SLOTS:
     void refusesBadMessages_data();
     void refusesBadMessages();
     void takesAMessageThatArrivesInPieces();
-    void holdsFilesWhileStarting();
+    void filesWaitForACalmMoment_data();
+    void filesWaitForACalmMoment();
     void bringsAMinimisedWindowToFront();
 };
 
@@ -126,8 +129,8 @@ void SingleInstanceTest::relativePathsAreResolvedByTheLaterStart()
     SingleInstance running(InstanceLink::DefaultServerName());
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
-    const bool taken =
-        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"Jean.bio"_s, u"sous/Marie.aff"_s});
+    const bool taken = handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                              {u"Jean.bio"_s, u"sous/Marie.aff"_s});
     QDir::setCurrent(before);
 
     QVERIFY(taken);
@@ -160,7 +163,8 @@ void SingleInstanceTest::replacesASocketLeftByACrash()
     QVERIFY(!next.handOver({u"/e/a.bio"_s}, 1000));
     QVERIFY(next.listen());
     QSignalSpy spy(&next, &SingleInstance::filesReceived);
-    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
+    QVERIFY(
+        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
     QCOMPARE(spy.count(), 1);
 }
 
@@ -173,7 +177,8 @@ void SingleInstanceTest::leavesALiveProgramItsSocket()
     SingleInstance second(InstanceLink::DefaultServerName());
     QVERIFY(!second.listen());
     QVERIFY(!second.isListening());
-    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
+    QVERIFY(
+        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
     QCOMPARE(spy.count(), 1);
 }
 
@@ -206,7 +211,8 @@ void SingleInstanceTest::refusesBadMessages()
     QTest::qWait(50);
     QCOMPARE(spy.count(), 0);
 
-    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
+    QVERIFY(
+        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
     QCOMPARE(spy.count(), 1);
 }
 
@@ -234,25 +240,70 @@ void SingleInstanceTest::takesAMessageThatArrivesInPieces()
     QCOMPARE(sender.read(1), QByteArray("\x06"));
 }
 
-void SingleInstanceTest::holdsFilesWhileStarting()
+void SingleInstanceTest::filesWaitForACalmMoment_data()
 {
+    QTest::addColumn<bool>("starting");
+    QTest::addColumn<bool>("stopped");
+    QTest::newRow("while starting, then released") << true << false;
+    QTest::newRow("while not ready, then ready") << false << false;
+    QTest::newRow("while starting, then stopped") << true << true;
+    QTest::newRow("while not ready, then stopped") << false << true;
+}
+
+void SingleInstanceTest::filesWaitForACalmMoment()
+{
+    QFETCH(bool, starting);
+    QFETCH(bool, stopped);
     SingleInstance running(InstanceLink::DefaultServerName());
-    running.hold();
+    bool ready = starting;
+    running.setReady([&ready]() { return ready; });
+    if (starting)
+        running.hold();
     QVERIFY(running.listen());
     QSignalSpy spy(&running, &SingleInstance::filesReceived);
 
-    // The later starts must not wait for a program that is still starting.
-    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
-    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+    // Two later starts, each on a thread of its own and left running while this thread's loop
+    // serves the running program.
+    const QList<QStringList> handed{{u"/e/a.bio"_s}, {u"/e/b.bi2"_s, u"/e/c.aff"_s}};
+    std::array<bool, 2> taken{};
+    std::vector<std::unique_ptr<QThread>> laterStarts;
+    for (qsizetype i = 0; i < handed.size(); ++i) {
+        laterStarts.emplace_back(QThread::create([&taken, &handed, i] {
+            taken[size_t(i)] =
+                SingleInstance(InstanceLink::DefaultServerName()).handOver(handed.at(i), 1000);
+        }));
+        laterStarts.back()->start();
+        QTest::qWait(100);
+    }
+    // Told to wait, they wait past the time they give a program to answer.
+    QTest::qWait(1200);
+    for (const auto &later : laterStarts)
+        QVERIFY(!later->isFinished());
     QCOMPARE(spy.count(), 0);
 
-    running.release();
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(0).at(0).toStringList(), QStringList{u"/e/a.bio"_s});
-    QCOMPARE(spy.at(1).at(0).toStringList(), (QStringList{u"/e/b.bi2"_s, u"/e/c.aff"_s}));
-
-    QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/d.bio"_s}));
-    QCOMPARE(spy.count(), 3);
+    if (stopped) {
+        running.stop();
+    } else if (starting) {
+        running.release();
+    } else {
+        ready = true;
+        running.takeWaiting();
+    }
+    for (const auto &later : laterStarts) {
+        QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 5000);
+        later->wait();
+    }
+    // Their starts are told that the files were taken only when they are; else they open them.
+    QCOMPARE(taken[0], !stopped);
+    QCOMPARE(taken[1], !stopped);
+    QCOMPARE(spy.count(), stopped ? 0 : 2);
+    if (!stopped) {
+        QCOMPARE(spy.at(0).at(0).toStringList(), handed.at(0));
+        QCOMPARE(spy.at(1).at(0).toStringList(), handed.at(1));
+        QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                       {u"/e/d.bio"_s}));
+        QCOMPARE(spy.count(), 3);
+    }
 }
 
 void SingleInstanceTest::bringsAMinimisedWindowToFront()

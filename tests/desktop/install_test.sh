@@ -98,7 +98,8 @@ if command -v man >/dev/null && command -v lexgrog >/dev/null; then
     [ ! -s "$tmp/groff.log" ] || fail "groff warns about the manual page: $(cat "$tmp/groff.log")"
     lexgrog "$page" | grep -q ': "ondaris - ' || fail "no whatis entry: $(lexgrog "$page")"
     LC_ALL=C.UTF-8 MANWIDTH=100 man -l "$page" >"$tmp/man.txt" 2>/dev/null
-    grep -q "Écrit la page de l'étude dans le fichier" "$tmp/man.txt" ||
+    # Justified lines spread their blanks, on alternate sides from one line to the next.
+    tr -s ' ' <"$tmp/man.txt" | grep -q "Écrit la page de l'étude dans le fichier" ||
         fail "the manual page lost its French text"
     for section in SYNOPSIS OPTIONS "CODE DE RETOUR" ENVIRONNEMENT FICHIERS EXEMPLES; do
         grep -qx "$section" "$tmp/man.txt" || fail "the manual page has no $section"
