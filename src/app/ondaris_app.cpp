@@ -23,7 +23,6 @@
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
 #include "people/names_dialog.h"
-#include "printing/print_support.h"
 #include "studies/study_loader.h"
 #include "studies/study_types.h"
 
