@@ -4,12 +4,10 @@
 // resident memory, medians, and their ratios to the baseline.
 //
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
-//   startup_bench --child [study]        one start of Ondaris, as main() does it, then leaves
-#include "app/command_line.h"
-#include "app/instance_link.h"
+//   startup_bench --child [study]        one start of Ondaris, main()'s own, then leaves
 #include "app/main_frame.h"
 #include "app/ondaris_app.h"
-#include "app/start_up.h"
+#include "app/program.h"
 #include "people/names_list.h"
 #include "studies/biorythme_doc.h"
 
@@ -17,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
@@ -32,28 +31,23 @@ extern char **environ;
 
 namespace {
 
+// One start of Ondaris through the program's own start-up, left once its window is first drawn.
 int RunChild(int argc, char *argv[])
 {
-    QApplication qtApp(argc, argv);
-    QGuiApplication::setDesktopFileName(QStringLiteral("ondaris"));
-    start_up::InstallTranslations(qtApp);
-    QStringList arguments{QStringLiteral("ondaris")};
+    // The program's command line: its name, and the study if one is given.
+    std::vector<char *> arguments{argv[0]};
     if (argc > 2)
-        arguments << QString::fromLocal8Bit(argv[2]);
-    const CommandLine line = ParseCommandLine(arguments);
-    InstanceLink instance;
-    if (instance.HandOver(line.studies))
-        return 1;
-    instance.ListenOnceShown();
-    COndarisApp app;
-    if (!app.InitInstance(line))
-        return 1;
-    instance.Release();
-    QWindow *window = app.MainFrame()->windowHandle();
-    while (!window->isExposed())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    QCoreApplication::processEvents();
-    return 0;
+        arguments.push_back(argv[2]);
+    int count = int(arguments.size());
+    arguments.push_back(nullptr);
+    return RunProgram(count, arguments.data(), [](COndarisApp &app) {
+        QWindow *window = app.MainFrame()->windowHandle();
+        while (!window->isExposed())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        QCoreApplication::processEvents();
+        // Left as soon as the program's own loop runs.
+        QTimer::singleShot(0, QCoreApplication::instance(), []() { QCoreApplication::exit(0); });
+    });
 }
 
 struct Sample
