@@ -32,7 +32,7 @@ private:
 
 } // namespace
 
-HandOverChannel *ondaris_open_hand_over_channel_v1(const QString &serverName)
+extern "C" HandOverChannel *ondaris_open_hand_over_channel_v1(const QString &serverName)
 {
     return new SocketChannel(serverName);
 }

@@ -45,7 +45,7 @@ public:
     virtual std::unique_ptr<PrinterHandle> OpenPrinter(const QString &name) = 0;
 };
 
-// The module's one entry point, defined by the module with this very declaration (a definition
+// The module's one entry point, defined extern "C" by the module on this declaration (a definition
 // that drifts from it does not compile) and found by the program under this name. The version
 // in the name changes with the interface above: a module file of another version is refused.
 extern "C" Q_DECL_EXPORT PrintSupport &ondaris_print_support_v1();

@@ -104,7 +104,7 @@ private:
 
 } // namespace
 
-PrintSupport &ondaris_print_support_v1()
+extern "C" PrintSupport &ondaris_print_support_v1()
 {
     return QtPrintSupport::Instance();
 }

@@ -3,7 +3,7 @@
 #include <QRect>
 #include <QSvgGenerator>
 
-bool ondaris_write_svg_page_v1(
+extern "C" bool ondaris_write_svg_page_v1(
     QIODevice &file, const QSize &size, int resolution, const QString &title,
     const std::function<bool(QPaintDevice &)> &paint)
 {
