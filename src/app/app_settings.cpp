@@ -22,28 +22,29 @@ void ClearStaleLock()
         QLockFile(lock).removeStaleLockFile();
 }
 
-int ReadInt(const QString &name, int defaultValue)
+int Read(const IntSetting &setting)
 {
     const QSettings store = Store();
     bool ok = false;
-    const int value = store.value(kSection + name).toString().trimmed().toInt(&ok);
-    return ok ? value : defaultValue;
+    const int value =
+        store.value(kSection + QLatin1StringView(setting.key)).toString().trimmed().toInt(&ok);
+    return ok ? value : setting.defaultValue;
 }
 
-void WriteInt(const QString &name, int value)
+void Write(const IntSetting &setting, int value)
 {
     QSettings store = Store();
-    store.setValue(kSection + name, value);
+    store.setValue(kSection + QLatin1StringView(setting.key), value);
 }
 
-bool IsOn(const QString &name, int defaultValue)
+bool IsOn(const IntSetting &setting)
 {
-    return ReadInt(name, defaultValue) == 1;
+    return Read(setting) == 1;
 }
 
 QString ChosenDataDirectory()
 {
-    return Store().value(QStringLiteral("Default")).toString();
+    return Store().value(QLatin1StringView(kDataDirectoryKey)).toString();
 }
 
 } // namespace app_settings

@@ -59,7 +59,7 @@ void COndarisApp::LoadNames()
 
 void COndarisApp::SaveNamesIfWanted()
 {
-    if (app_settings::IsOn(app_settings::kSauvList, app_settings::kSauvListDefault))
+    if (app_settings::IsOn(app_settings::kSauvList))
         m_names.Save(m_dataDirectory);
 }
 

@@ -81,12 +81,12 @@ void TPrefs::Run(QWidget *parent)
     using namespace app_settings;
     TPrefs dialog(parent);
     // A box is checked exactly when the exit will act on it.
-    dialog.m_bSauvList = IsOn(kSauvList, kSauvListDefault) ? 1 : 0;
-    dialog.m_bSauvPosi = IsOn(kSauvPosi, kSauvPosiDefault) ? 1 : 0;
-    dialog.m_bSplash = ReadInt(kSplash, kSplashDefault) != 0 ? 1 : 0;
+    dialog.m_bSauvList = IsOn(kSauvList) ? 1 : 0;
+    dialog.m_bSauvPosi = IsOn(kSauvPosi) ? 1 : 0;
+    dialog.m_bSplash = Read(kSplash) != 0 ? 1 : 0;
     if (dialog.exec() != QDialog::Accepted)
         return;
-    WriteInt(kSauvList, dialog.m_bSauvList);
-    WriteInt(kSauvPosi, dialog.m_bSauvPosi);
-    WriteInt(kSplash, dialog.m_bSplash != 0 ? 2 : 0);
+    Write(kSauvList, dialog.m_bSauvList);
+    Write(kSauvPosi, dialog.m_bSauvPosi);
+    Write(kSplash, dialog.m_bSplash != 0 ? 2 : 0);
 }

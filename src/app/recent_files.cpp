@@ -8,8 +8,6 @@
 
 namespace {
 
-const QString kGroup = QStringLiteral("Recent File List");
-
 QString Key(int index)
 {
     return QStringLiteral("File%1").arg(index + 1);
@@ -25,7 +23,7 @@ bool SamePath(const QString &a, const QString &b)
 RecentFiles::RecentFiles(QObject *parent) : QObject(parent)
 {
     QSettings store = app_settings::Store();
-    store.beginGroup(kGroup);
+    store.beginGroup(QLatin1StringView(app_settings::kRecentFilesGroup));
     for (int i = 0; i < kMaxCount; ++i) {
         const QString path = store.value(Key(i)).toString();
         if (!path.isEmpty())
@@ -55,7 +53,7 @@ void RecentFiles::Remove(const QString &path)
 void RecentFiles::Store() const
 {
     QSettings store = app_settings::Store();
-    store.beginGroup(kGroup);
+    store.beginGroup(QLatin1StringView(app_settings::kRecentFilesGroup));
     for (int i = 0; i < kMaxCount; ++i) {
         if (i < m_files.size())
             store.setValue(Key(i), m_files.at(i));

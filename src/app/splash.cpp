@@ -59,11 +59,11 @@ void CSplash::mousePressEvent(QMouseEvent *event)
 void CSplash::RunIfDue(QWidget *parent)
 {
     using namespace app_settings;
-    const int mode = ReadInt(kSplash, kSplashDefault);
+    const int mode = Read(kSplash);
     if (mode == 1 || mode == 2) {
         CSplash splash(parent);
         splash.Run();
     }
     if (mode != 2)
-        WriteInt(kSplash, 0);
+        Write(kSplash, 0);
 }

@@ -16,7 +16,7 @@ namespace {
 
 bool Saving()
 {
-    return app_settings::IsOn(app_settings::kSauvPosi, app_settings::kSauvPosiDefault);
+    return app_settings::IsOn(app_settings::kSauvPosi);
 }
 
 bool Visible(const QRect &place)
@@ -98,11 +98,9 @@ void PlaceByDefault(QWidget &window)
 
 bool Restore(QWidget &window)
 {
-    using app_settings::ReadInt;
+    using namespace app_settings;
     if (Saving()) {
-        const QRect place(ReadInt(QStringLiteral("PosX"), 0), ReadInt(QStringLiteral("PosY"), 0),
-                          ReadInt(QStringLiteral("PosW"), 400),
-                          ReadInt(QStringLiteral("PosH"), 200));
+        const QRect place(Read(kPosX), Read(kPosY), Read(kPosW), Read(kPosH));
         if (place.width() > 0 && place.height() > 0 && Visible(place)) {
             new FrameFitter(window, place);
             return true;
@@ -114,14 +112,14 @@ bool Restore(QWidget &window)
 
 void Store(const QWidget &window)
 {
-    using app_settings::WriteInt;
+    using namespace app_settings;
     if (!Saving())
         return;
     const QRect outer = window.frameGeometry();
-    WriteInt(QStringLiteral("PosX"), outer.x());
-    WriteInt(QStringLiteral("PosY"), outer.y());
-    WriteInt(QStringLiteral("PosW"), outer.width());
-    WriteInt(QStringLiteral("PosH"), outer.height());
+    Write(kPosX, outer.x());
+    Write(kPosY, outer.y());
+    Write(kPosW, outer.width());
+    Write(kPosH, outer.height());
 }
 
 } // namespace window_position

@@ -61,8 +61,8 @@ void SettingsLockTest::clearsOnlyLocksNobodyHolds()
     holder.unlock();
     QVERIFY(!QFileInfo::exists(LockPath()));
     // With no lock left, a write goes through at once.
-    app_settings::WriteInt(app_settings::kSplash, 0);
-    QCOMPARE(app_settings::ReadInt(app_settings::kSplash, 1), 0);
+    app_settings::Write(app_settings::kSplash, 0);
+    QCOMPARE(app_settings::Read(app_settings::kSplash), 0);
 }
 
 QTEST_MAIN(SettingsLockTest)
