@@ -54,13 +54,13 @@ void COndarisApp::LoadNames()
     const QString chosen = app_settings::ChosenDataDirectory();
     if (!chosen.isEmpty())
         m_dataDirectory = chosen;
-    m_names.Load(m_dataDirectory);
+    m_namesStore.Load(m_names, m_dataDirectory);
 }
 
 void COndarisApp::SaveNamesIfWanted()
 {
     if (app_settings::IsOn(app_settings::kSauvList))
-        m_names.Save(m_dataDirectory);
+        m_namesStore.Save(m_names, m_dataDirectory);
 }
 
 bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "people/names_list.h"
+#include "people/names_store.h"
 
 #include <QObject>
 #include <QString>
@@ -34,6 +35,7 @@ public:
     int PrintStudy(const QString &path, PrinterHandle &printer, QTextStream &err);
 
     NamesList m_names;
+    NamesStore m_namesStore;
     QString m_dataDirectory;
 
     CMainFrame *MainFrame() const { return m_frame.get(); }

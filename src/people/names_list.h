@@ -33,17 +33,4 @@ public:
     // Removes a record in use; the records after it move up one place.
     void RemoveAt(int index);
     bool IsFull() const { return count >= kCapacity; }
-
-    // Reads "Ondaris.dat" from the data directory. A missing file is no error; an unreadable
-    // one shows its message. Returns false when a message was shown.
-    bool Load(const QString &dataDirectory);
-    // Writes "Ondaris.dat" into the data directory, provided the list was loaded first. A file
-    // that Load could not read is kept as "Ondaris.dat.bak" before it is replaced. Returns
-    // false when the file could not be written (the message has been shown).
-    bool Save(const QString &dataDirectory);
-
-    // Set by Load: whether the list reflects the file (or its absence), and whether the file
-    // was there but could not be read whole.
-    bool loaded = false;
-    bool fileUnreadable = false;
 };

@@ -1,6 +1,7 @@
 #include "common/message_hook.h"
 #include "people/dialog_run.h"
 #include "people/names_dialog.h"
+#include "people/names_store.h"
 #include "people/user_input.h"
 
 #include <QComboBox>
@@ -348,7 +349,7 @@ void NamesDialogTest::nameWithLoneCarriageReturn()
     QVERIFY(QFile::copy(QFINDTESTDATA("data/lone_cr.dat"),
                         dataDirectory.filePath(QStringLiteral("Ondaris.dat"))));
     NamesList names;
-    QVERIFY(names.Load(dataDirectory.path()));
+    QVERIFY(NamesStore().Load(names, dataDirectory.path()));
     Fixture f(names);
     const int result = RunDialog(f.dialog, [&] {
         f.choose(QStringLiteral("Jean Dupont"));

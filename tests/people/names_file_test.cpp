@@ -2,6 +2,7 @@
 #include "framework/whole_file.h"
 #include "people/names_file.h"
 #include "people/names_list.h"
+#include "people/names_store.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -186,24 +187,26 @@ void NamesFileTest::load()
     WriteFile(m_dir.filePath(QStringLiteral("Ondaris.dat")), bytes);
     MessageRecorder recorder;
     NamesList list;
+    NamesStore store;
     list.Append({QStringLiteral("stale"), {}});
-    QCOMPARE(list.Load(m_dir.path()), message.isEmpty());
+    QCOMPARE(store.Load(list, m_dir.path()), message.isEmpty());
 
     QCOMPARE(Describe(list), expected);
     QCOMPARE(recorder.texts(), message.isEmpty() ? QStringList() : QStringList{message});
     if (!message.isEmpty())
         QCOMPARE(recorder.shown().constFirst().icon, QMessageBox::Critical);
-    QCOMPARE(list.fileUnreadable, !message.isEmpty());
+    QCOMPARE(store.fileUnreadable, !message.isEmpty());
 }
 
 void NamesFileTest::missingFileIsNoError()
 {
     MessageRecorder recorder;
     NamesList list;
-    QVERIFY(list.Load(m_dir.path()));
+    NamesStore store;
+    QVERIFY(store.Load(list, m_dir.path()));
     QCOMPARE(list.count, 0);
     QVERIFY(recorder.texts().isEmpty());
-    QVERIFY(list.Save(m_dir.path()));
+    QVERIFY(store.Save(list, m_dir.path()));
     QCOMPARE(ReadFile(m_dir.filePath(QStringLiteral("Ondaris.dat"))),
              QByteArray("BSBDBDCP\r\n0\r\n"));
 }
@@ -242,6 +245,8 @@ void NamesFileTest::write()
     QFETCH(QByteArray, lines);
 
     NamesList list;
+
+    NamesStore store;
     QVERIFY(list.Append({name, date}));
     QCOMPARE(names_file::Write(list), QByteArray("BSBDBDCP\r\n1\r\n") + lines);
 }
@@ -249,6 +254,7 @@ void NamesFileTest::write()
 void NamesFileTest::roundTrip()
 {
     NamesList list;
+    NamesStore store;
     const QStringList names{QString(38, u'a'),
                             QString(200, u'b'),
                             QStringLiteral("Élodie"),
@@ -273,6 +279,7 @@ void NamesFileTest::roundTrip()
 void NamesFileTest::fullListHas402Lines()
 {
     NamesList list;
+    NamesStore store;
     while (list.Append({QStringLiteral("P"), COleDateTime(2000, 1, 1)})) {
     }
     QCOMPARE(list.count, 100);
@@ -288,9 +295,10 @@ void NamesFileTest::saveThatCannotWrite()
     WriteFile(blocker, "x");
     MessageRecorder recorder;
     NamesList list;
-    QVERIFY(list.Load(blocker));
+    NamesStore store;
+    QVERIFY(store.Load(list, blocker));
     list.Append({QStringLiteral("A"), COleDateTime(2000, 1, 1)});
-    QVERIFY(!list.Save(blocker));
+    QVERIFY(!store.Save(list, blocker));
     QCOMPARE(recorder.texts(), QStringList{kCannotCreate});
     QCOMPARE(recorder.shown().constFirst().icon, QMessageBox::Critical);
     QCOMPARE(ReadFile(blocker), QByteArray("x"));
@@ -312,11 +320,12 @@ void NamesFileTest::fullDiskKeepsListAndBackup()
     WriteFile(path, bytes);
     MessageRecorder recorder;
     NamesList list;
-    list.Load(m_dir.path());
+    NamesStore store;
+    store.Load(list, m_dir.path());
     list.Append({QStringLiteral("Zoé"), COleDateTime(2000, 1, 1)});
 
     whole_file_testing::FailAt(WriteStage::Flush);
-    const bool saved = list.Save(m_dir.path());
+    const bool saved = store.Save(list, m_dir.path());
     whole_file_testing::FailAt(std::nullopt);
     QVERIFY(!saved);
     QCOMPARE(recorder.texts().constLast(), kCannotCreate);
@@ -345,14 +354,15 @@ void NamesFileTest::unreadableFileIsKeptBeforeSave()
 
     MessageRecorder recorder;
     NamesList list;
-    QVERIFY(!list.Load(m_dir.path()));
-    QVERIFY(list.Save(m_dir.path()));
+    NamesStore store;
+    QVERIFY(!store.Load(list, m_dir.path()));
+    QVERIFY(store.Save(list, m_dir.path()));
     QCOMPARE(ReadFile(path + QStringLiteral(".bak")), bytes);
     QCOMPARE(ReadFile(path), names_file::Write(list));
 
     // Once replaced by a good file, the next save leaves the backup alone.
     WriteFile(path + QStringLiteral(".bak"), "kept");
-    QVERIFY(list.Save(m_dir.path()));
+    QVERIFY(store.Save(list, m_dir.path()));
     QCOMPARE(ReadFile(path + QStringLiteral(".bak")), QByteArray("kept"));
 }
 
@@ -362,7 +372,8 @@ void NamesFileTest::neverLoadedWritesNothing()
     const QByteArray before = "BSBDBDCP\r\n1\r\nA\r\n1\r\n1\r\n2000\r\n";
     WriteFile(path, before);
     NamesList list;
-    QVERIFY(list.Save(m_dir.path()));
+    NamesStore store;
+    QVERIFY(store.Save(list, m_dir.path()));
     QCOMPARE(ReadFile(path), before);
 }
 
