@@ -1,15 +1,13 @@
 #include "app/child_frame.h"
 
-#include "app/study_manager.h"
 #include "framework/scroll_view.h"
 
 #include <QCloseEvent>
 #include <QMdiArea>
 #include <QStyle>
 
-CChildFrame::CChildFrame(CDocument &document, CScrollView *view, StudyManager &manager,
-                         QWidget *parent)
-    : QMdiSubWindow(parent), m_document(document), m_view(view), m_manager(manager)
+CChildFrame::CChildFrame(CDocument &document, CScrollView *view, QWidget *parent)
+    : QMdiSubWindow(parent), m_document(document), m_view(view)
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
@@ -38,7 +36,7 @@ void CChildFrame::PlaceIn(const QMdiArea &area)
 
 void CChildFrame::closeEvent(QCloseEvent *event)
 {
-    if (!m_manager.CanCloseFrame(*this)) {
+    if (m_closeCheck && !m_closeCheck(*this)) {
         event->ignore();
         return;
     }

@@ -1,20 +1,19 @@
 #pragma once
 
 #include <QMdiSubWindow>
+#include <functional>
 
 class CDocument;
 class CScrollView;
 class QMdiArea;
-class StudyManager;
 
 // One window of a study, holding its view. A study may have several; closing the last one
-// of a modified study first asks whether to save it.
+// of a modified study first asks whether to save it, through the close check its owner sets.
 class CChildFrame : public QMdiSubWindow
 {
     Q_OBJECT
 public:
-    CChildFrame(CDocument &document, CScrollView *view, StudyManager &manager,
-                QWidget *parent = nullptr);
+    CChildFrame(CDocument &document, CScrollView *view, QWidget *parent = nullptr);
 
     CDocument &Document() const { return m_document; }
     CScrollView *View() const { return m_view; }
@@ -22,6 +21,8 @@ public:
     // Gives a new window its first place: a step below and right of the windows already open,
     // as wide as the page when the area allows, as tall as the area allows.
     void PlaceIn(const QMdiArea &area);
+    // Asked before the window closes; false keeps it open.
+    void SetCloseCheck(std::function<bool(CChildFrame &)> check) { m_closeCheck = std::move(check); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -29,5 +30,5 @@ protected:
 private:
     CDocument &m_document;
     CScrollView *m_view;
-    StudyManager &m_manager;
+    std::function<bool(CChildFrame &)> m_closeCheck;
 };

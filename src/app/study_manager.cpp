@@ -331,7 +331,8 @@ void StudyManager::AdoptDocument(std::unique_ptr<CDocument> document)
 CChildFrame *StudyManager::AddFrame(CDocument &document)
 {
     CScrollView *view = m_views(document);
-    auto *frame = new CChildFrame(document, view, *this);
+    auto *frame = new CChildFrame(document, view);
+    frame->SetCloseCheck([this](CChildFrame &closing) { return CanCloseFrame(closing); });
     m_area.addSubWindow(frame);
     m_frames << frame;
     connect(frame, &QObject::destroyed, this, [this, frame]() { FrameGone(frame); });
