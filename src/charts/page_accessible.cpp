@@ -60,10 +60,14 @@ public:
 
     bool isValid() const override { return !m_view.isNull(); }
     QObject *object() const override { return nullptr; }
-    QWindow *window() const override { return page()->window(); }
+    QWindow *window() const override { return isValid() ? page()->window() : nullptr; }
     QAccessibleInterface *childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString &) override {}
-    QRect rect() const override { return page()->rect(); }
+    QRect rect() const override { return isValid() ? page()->rect() : QRect(); }
+    // A text or a cell has no children; the table says otherwise.
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
 
 protected:
     PageInterface *page() const
@@ -81,9 +85,6 @@ public:
     PageText(const PageInterface *page, int index) : PagePart(page), m_index(index) {}
 
     QAccessibleInterface *parent() const override { return page(); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override
     {
@@ -114,9 +115,6 @@ public:
     }
 
     QAccessibleInterface *parent() const override { return table(); }
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override
     {
@@ -124,7 +122,7 @@ public:
         state.readOnly = true;
         state.focusable = true;
         state.selectable = true;
-        if (isValid() && isSelected()) {
+        if (isSelected()) {
             state.selected = true;
             state.focused = page()->view()->hasFocus();
         }
@@ -148,7 +146,10 @@ public:
                    : nullptr;
     }
 
-    bool isSelected() const override { return page()->view()->CursorRow() == m_row; }
+    bool isSelected() const override
+    {
+        return isValid() && page()->view()->CursorRow() == m_row;
+    }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
