@@ -14,6 +14,7 @@ packages=(
   libfile-mimeinfo-perl libglib2.0-bin
   xdotool imagemagick valgrind
   lintian appstream man-db
+  at-spi2-core dbus python3-pyatspi
 )
 
 missing=()

@@ -55,6 +55,9 @@ CMainFrame::CMainFrame(RecentFiles &recent, QWidget *parent)
     m_windowList = new WindowList(*m_mdiArea, this);
     m_menus->SetWindowList(*m_windowList);
     m_menus->Show(128);
+    // Names for screen readers, which read neither the bar nor the area from the screen.
+    menuBar()->setAccessibleName(QStringLiteral("Barre de menus"));
+    m_mdiArea->setAccessibleName(QStringLiteral("Études ouvertes"));
 
     m_wndToolBar = CreateToolBar(*m_commands, this);
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);

@@ -54,6 +54,8 @@ QList<QMenu *> MainMenus::Build(int menuId)
     QList<QMenu *> built;
     for (const menus::Menu &definition : menus::Table(menuId)) {
         auto *menu = new QMenu(QString::fromUtf16(definition.title), &m_bar);
+        // A screen reader names the open menu after its title.
+        menu->setAccessibleName(menu->title().remove(u'&'));
         for (const menus::Entry &entry : definition.entries) {
             if (entry.id == 0) {
                 menu->addSeparator();
@@ -83,6 +85,9 @@ void MainMenus::UpdateRecentFiles()
             shown.replace(u'&', QStringLiteral("&&"));
             action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shown));
             action->setToolTip(files.at(i));
+        } else {
+            // Hidden, but a screen reader still lists it.
+            action->setText(QStringLiteral("Fichier récent %1 (vide)").arg(i + 1));
         }
     }
 }

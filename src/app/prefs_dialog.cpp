@@ -27,6 +27,7 @@ TPrefs::TPrefs(QWidget *parent) : QDialog(parent)
 
     auto *banner = new QLabel(this);
     banner->setPixmap(BannerPixmap());
+    banner->setAccessibleName(kBannerName);
 
     auto *frame = new QGroupBox(this);
     m_splash =

@@ -14,6 +14,7 @@ CSplash::CSplash(QWidget *parent) : QDialog(parent, Qt::SplashScreen | Qt::Frame
 {
     auto *logo = new QLabel(this);
     logo->setPixmap(LogoPixmap());
+    logo->setAccessibleName(kLogoName);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(logo);

@@ -4,14 +4,19 @@
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QSizeGrip>
 #include <QTimer>
 
 namespace {
 
-QLabel *NewIndicator(const QString &text, QStatusBar *bar)
+// The lock's name for a screen reader, which hears nothing of an empty pane.
+const char *const kSpokenProperty = "spoken";
+
+QLabel *NewIndicator(const QString &text, const QString &spoken, QStatusBar *bar)
 {
     auto *label = new QLabel(bar);
     label->setObjectName(text);
+    label->setProperty(kSpokenProperty, spoken);
     label->setAlignment(Qt::AlignCenter);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
@@ -24,6 +29,8 @@ QLabel *NewIndicator(const QString &text, QStatusBar *bar)
 void Show(QLabel *label, bool on)
 {
     label->setText(on ? label->objectName() : QString());
+    label->setAccessibleName(label->property(kSpokenProperty).toString() +
+                             (on ? QStringLiteral(" : activé") : QStringLiteral(" : désactivé")));
 }
 
 } // namespace
@@ -31,9 +38,11 @@ void Show(QLabel *label, bool on)
 StatusBar::StatusBar(QWidget *parent, LockReader reader)
     : QStatusBar(parent), m_reader(std::move(reader))
 {
-    m_caps = NewIndicator(QStringLiteral("MAJ"), this);
-    m_num = NewIndicator(QStringLiteral("NUM"), this);
-    m_scroll = NewIndicator(QStringLiteral("DÉFIL"), this);
+    m_caps = NewIndicator(QStringLiteral("MAJ"), QStringLiteral("Majuscules"), this);
+    m_num = NewIndicator(QStringLiteral("NUM"), QStringLiteral("Pavé numérique"), this);
+    m_scroll = NewIndicator(QStringLiteral("DÉFIL"), QStringLiteral("Arrêt défilement"), this);
+    if (auto *grip = findChild<QSizeGrip *>())
+        grip->setAccessibleName(QStringLiteral("Poignée de redimensionnement"));
     connect(this, &QStatusBar::messageChanged, this, [this](const QString &text) {
         if (text.isEmpty())
             showMessage(IdleMessage());

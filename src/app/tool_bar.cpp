@@ -4,6 +4,7 @@
 #include "app/commands.h"
 
 #include <QToolBar>
+#include <QToolButton>
 #include <array>
 
 QToolBar *CreateToolBar(const CommandSet &commands, QWidget *parent)
@@ -40,5 +41,8 @@ QToolBar *CreateToolBar(const CommandSet &commands, QWidget *parent)
             bar->addAction(commands.Action(id));
     }
     bar->addAction(commands.Action(cmd::HelpIndex));
+    // The button that shows the buttons a narrow window hides; Qt leaves it unnamed.
+    if (auto *more = bar->findChild<QToolButton *>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("Autres boutons"));
     return bar;
 }

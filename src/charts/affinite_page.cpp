@@ -50,43 +50,33 @@ int WholeScore(double score)
     return int(std::clamp(std::trunc(score), 0.0, 100.0));
 }
 
-void DrawHeader(DrawDevice &dc, const PageFrame &frame, const COndarisDoc3 &doc)
+void DrawHeader(DrawDevice &dc, const PageFrame &frame, const AffinitePageText &text)
 {
     const int L = frame.units.L;
-    DrawTitle(dc, frame, 3 * L, QStringLiteral(" - Biorythme : Affinités entre deux personnes"));
+    DrawTitle(dc, frame, 3 * L, text.titleWords);
     dc.Rectangle(frame.left, 6 * L, frame.right, 10 * L);
     dc.SelectFont(LabelFont(frame.fontHeight));
     const int valueX = frame.labelX + dc.TextWidth(kStartDateLabel);
-    DrawIdentityRow(dc, frame, valueX, 7 * L, QStringLiteral("Identification 1 : "),
-                    PersonText(doc.name1, doc.birthWeekday1, doc.birthText1));
-    DrawIdentityRow(dc, frame, valueX, 8 * L, QStringLiteral("Identification 2 : "),
-                    PersonText(doc.name2, doc.birthWeekday2, doc.birthText2));
+    int y = 7 * L;
+    for (const IdentityLine &person : text.persons) {
+        DrawIdentityRow(dc, frame, valueX, y, person.label, person.value);
+        y += L;
+    }
 }
 
-void DrawResults(DrawDevice &dc, const PageFrame &frame, const COndarisDoc3 &doc)
+void DrawResults(DrawDevice &dc, const PageFrame &frame, const AffinitePageText &text)
 {
     const int L = frame.units.L;
     dc.SelectFont(LabelFont(frame.fontHeight));
     dc.TextOut(frame.labelX, 14 * L, QStringLiteral("Résultats :"));
 
-    const struct
-    {
-        QString label;
-        const QString &score;
-        QColor color;
-    } items[] = {
-        {QStringLiteral("Intellectuel : "), doc.textIntellectual, kIntellectualColor},
-        {QStringLiteral("Sentimental : "), doc.textSentimental, kSentimentalColor},
-        {QStringLiteral("Physique : "), doc.textPhysical, kPhysicalColor},
-        {QStringLiteral("Moyenne : "), doc.textAverage, kAverageColor},
-    };
     dc.SelectFont(TextFont(frame.fontHeight));
     int x = frame.labelX;
-    for (const auto &item : items) {
-        const QString text = item.label + item.score + QLatin1Char('%');
-        dc.SetTextColor(item.color);
-        dc.TextOut(x, 16 * L, text);
-        x += dc.TextWidth(text) + 2 * frame.units.cw;
+    for (const AffinityResult &result : text.results) {
+        const QString item = result.Text();
+        dc.SetTextColor(result.color);
+        dc.TextOut(x, 16 * L, item);
+        x += dc.TextWidth(item) + 2 * frame.units.cw;
     }
     dc.SetTextColor(kBlack);
 }
@@ -182,6 +172,19 @@ int DrawHistogram(DrawDevice &dc, const PageFrame &frame, const COndarisDoc3 &do
 
 } // namespace
 
+AffinitePageText AffiniteText(const COndarisDoc3 &doc)
+{
+    return {QStringLiteral(" - Biorythme : Affinités entre deux personnes"),
+            {{QStringLiteral("Identification 1 : "),
+              PersonText(doc.name1, doc.birthWeekday1, doc.birthText1)},
+             {QStringLiteral("Identification 2 : "),
+              PersonText(doc.name2, doc.birthWeekday2, doc.birthText2)}},
+            {{QStringLiteral("Intellectuel"), doc.textIntellectual + u'%', kIntellectualColor},
+             {QStringLiteral("Sentimental"), doc.textSentimental + u'%', kSentimentalColor},
+             {QStringLiteral("Physique"), doc.textPhysical + u'%', kPhysicalColor},
+             {QStringLiteral("Moyenne"), doc.textAverage + u'%', kAverageColor}}};
+}
+
 QSize DrawAffinitePage(DrawDevice &dc, const COndarisDoc3 &doc, int fontHeight, int barCorrection)
 {
     dc.SaveState();
@@ -192,8 +195,9 @@ QSize DrawAffinitePage(DrawDevice &dc, const COndarisDoc3 &doc, int fontHeight, 
     frame.right = 106 * frame.units.cw;
     frame.labelX = 13 * frame.units.cw;
 
-    DrawHeader(dc, frame, doc);
-    DrawResults(dc, frame, doc);
+    const AffinitePageText text = AffiniteText(doc);
+    DrawHeader(dc, frame, text);
+    DrawResults(dc, frame, text);
     const int bottom = DrawHistogram(dc, frame, doc, barCorrection);
     const int L = frame.units.L;
     const int end =

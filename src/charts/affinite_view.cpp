@@ -1,6 +1,7 @@
 #include "charts/affinite_view.h"
 
 #include "charts/affinite_page.h"
+#include "charts/page_reading.h"
 #include "framework/draw_device.h"
 #include "studies/affinite_doc.h"
 
@@ -18,6 +19,11 @@ void COndarisView3::OnPrepareDC(DrawDevice &dc)
 QSize COndarisView3::DrawPage(DrawDevice &dc)
 {
     return DrawAffinitePage(dc, *m_study, fontHeight, barCorrection);
+}
+
+PageReading COndarisView3::ReadPage() const
+{
+    return AffinitePageReading(*m_study);
 }
 
 QString &COndarisView3::Comment()

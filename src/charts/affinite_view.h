@@ -18,6 +18,7 @@ public:
 
 protected:
     QSize DrawPage(DrawDevice &dc) override;
+    PageReading ReadPage() const override;
     QString &Comment() override;
 
 private:

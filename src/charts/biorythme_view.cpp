@@ -5,10 +5,6 @@
 
 COndarisView::COndarisView(COndarisDoc *document, QWidget *parent)
     : CurveChartView(
-          document, *document,
-          [document](DrawDevice &dc, int height, bool average) {
-              return DrawBiorythmePage(dc, *document, height, average);
-          },
-          parent)
+          document, *document, [document]() { return BiorythmeHeader(*document); }, parent)
 {
 }

@@ -1,5 +1,6 @@
 #include "charts/chart_view.h"
 
+#include "charts/page_accessible.h"
 #include "charts/page_frame.h"
 #include "framework/painter_device.h"
 #include "people/comments_dialog.h"
@@ -19,8 +20,25 @@ const QSize kLineStep(16, 25);
 ChartView::ChartView(CDocument *document, QWidget *parent)
     : CScrollView(parent), m_document(document)
 {
-    if (document)
+    InstallPageAccessibility();
+    if (document) {
         connect(document, &CDocument::allViewsUpdate, viewport(), qOverload<>(&QWidget::update));
+        connect(document, &CDocument::allViewsUpdate, this, &ChartView::PageChanged);
+    }
+}
+
+const PageReading &ChartView::Reading() const
+{
+    if (!m_reading)
+        m_reading = m_document ? ReadPage() : PageReading{};
+    return *m_reading;
+}
+
+void ChartView::PageChanged()
+{
+    const std::optional<PageReading> before = std::exchange(m_reading, std::nullopt);
+    if (before)
+        NotifyPageChanged(this, *before);
 }
 
 void ChartView::OnInitialUpdate()
@@ -78,6 +96,7 @@ void ChartView::OnComment()
     Comment() = dialog.m_strComment;
     m_document->SetModifiedFlag(true);
     viewport()->update();
+    PageChanged();
 }
 
 void ChartView::OnContextMenu(const QPoint &globalPos)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "charts/page_reading.h"
 #include "framework/document.h"
 #include "framework/scroll_view.h"
 
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 // What the three study views share: the font height of each drawing, the scroll sizes that
 // follow the page, the comment command and the "&Modifier" context menu.
@@ -17,6 +19,11 @@ public:
 
     CDocument *GetDocument() const { return m_document; }
 
+    // The page as a screen reader reads it, kept until the page changes.
+    const PageReading &Reading() const;
+    // The row of the reading's table that the keyboard is on, or -1.
+    virtual int CursorRow() const { return -1; }
+
     void OnInitialUpdate() override;
     void OnPrepareDC(DrawDevice &dc) override;
     void OnDraw(DrawDevice &dc) override;
@@ -24,12 +31,16 @@ public:
 public Q_SLOTS:
     // The comment dialog on the study's comment; only this view redraws.
     void OnComment();
+    // The study or what the window shows of it has changed: the page is read again and the
+    // accessibility bus is told.
+    void PageChanged();
 
 protected:
     ChartView(CDocument *document, QWidget *parent);
 
     // Draws the page at fontHeight and returns its extent.
     virtual QSize DrawPage(DrawDevice &dc) = 0;
+    virtual PageReading ReadPage() const = 0;
     // The study's comment member.
     virtual QString &Comment() = 0;
 
@@ -44,4 +55,5 @@ private:
     void FollowExtent(const QSize &extent);
 
     QPointer<CDocument> m_document;
+    mutable std::optional<PageReading> m_reading;
 };

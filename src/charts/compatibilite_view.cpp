@@ -5,10 +5,6 @@
 
 COndarisView2::COndarisView2(COndarisDoc2 *document, QWidget *parent)
     : CurveChartView(
-          document, *document,
-          [document](DrawDevice &dc, int height, bool average) {
-              return DrawCompatibilitePage(dc, *document, height, average);
-          },
-          parent)
+          document, *document, [document]() { return CompatibiliteHeader(*document); }, parent)
 {
 }

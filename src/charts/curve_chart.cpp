@@ -142,13 +142,14 @@ QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
     return PageExtent(frame, bottom);
 }
 
-QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const QString &titleWords,
-                    const QList<IdentityLine> &persons, const CurvePeriod &period, bool showAverage)
+QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const CurvePageHeader &header,
+                    const CurvePeriod &period, bool showAverage)
 {
+    const QList<IdentityLine> &persons = header.persons;
     dc.SaveState();
     const PageFrame frame = CurvePageFrame(ReadPageUnits(dc, fontHeight), fontHeight);
     const int L = frame.units.L;
-    DrawTitle(dc, frame, 2 * L, titleWords);
+    DrawTitle(dc, frame, 2 * L, header.titleWords);
 
     // The block holds a line a person and the start date, with a line's margin above and below.
     const int lines = int(persons.size()) + 1;

@@ -46,16 +46,16 @@ int CurveOffset(int a, double value);
 QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
                          const CurveChartData &data);
 
-// A line of the identity block: its label and its value.
-struct IdentityLine
+// What a page of curves says above its start date: the words after "Ondaris v3" in its title
+// and a line a person.
+struct CurvePageHeader
 {
-    QString label;
-    QString value;
+    QString titleWords;
+    QList<IdentityLine> persons;
 };
 
 // A whole page of curves at a font height: the title, the identity block (the persons' lines,
 // then the start date) and the chart of the period. Returns the page's extent; the device's
 // state is given back as it was.
-QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const QString &titleWords,
-                    const QList<IdentityLine> &persons, const CurvePeriod &period,
-                    bool showAverage);
+QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const CurvePageHeader &header,
+                    const CurvePeriod &period, bool showAverage);

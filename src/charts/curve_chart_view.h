@@ -1,23 +1,42 @@
 #pragma once
 
 #include "charts/chart_view.h"
+#include "charts/curve_chart.h"
 
+#include <QDateTime>
 #include <functional>
 
 class QAction;
+class QTimer;
 struct CurvePeriod;
 
 // The Biorythme and Compatibilité views: a chart of curves with the "Mo&yenne" toggle, which
-// belongs to the window and not to the study.
+// belongs to the window and not to the study, and a day cursor for the keyboard.
 class CurveChartView : public ChartView
 {
     Q_OBJECT
 public:
+    using Clock = std::function<QDateTime()>;
+
     // Draw the average curve instead of the three cycles.
     bool showAverage = false;
 
     // "Mo&yenne", checked exactly while the average is shown.
     QAction *averageAction() const { return m_averageAction; }
+
+    // The day under the keyboard's cursor, 0 to 28.
+    int CursorDay() const { return m_cursor; }
+    int CursorRow() const override { return m_cursor; }
+    // Today's column of the page, or -1 when today is outside its days.
+    int TodayDay() const { return m_today; }
+    // The day's tool tip text: its date, its values and its critical cycles, a line each.
+    QString DayText(int day) const;
+
+    // On screen, the cursor's band and today's mark behind the page; on paper the page alone.
+    void OnDraw(DrawDevice &dc) override;
+
+    // The clock that says which day today is; the local time unless a test sets another.
+    void SetClock(Clock clock);
 
 public Q_SLOTS:
     void OnAverage();
@@ -26,22 +45,39 @@ Q_SIGNALS:
     void showAverageChanged(bool shown);
 
 protected:
-    // The study's page at a font height, with the average curve or the three cycles.
-    using PageFunction = std::function<QSize(DrawDevice &dc, int fontHeight, bool showAverage)>;
+    // The study's header on the page: its title and the persons' lines.
+    using HeaderFunction = std::function<CurvePageHeader()>;
 
-    CurveChartView(CDocument *document, CurvePeriod &period, PageFunction page, QWidget *parent);
+    CurveChartView(CDocument *document, CurvePeriod &period, HeaderFunction header,
+                   QWidget *parent);
 
     QSize DrawPage(DrawDevice &dc) override;
+    PageReading ReadPage() const override;
     QString &Comment() override;
 
     // A tool tip over a day column: the date, the day's values, its critical cycles.
     bool viewportEvent(QEvent *event) override;
+    // Left, Right, Home and End move the day cursor; the other keys scroll.
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
-    // The tool tip of the point of the viewport, or an empty text outside the day columns.
-    QString DayTip(const QPoint &point);
+    // The day columns as the screen shows them, in page coordinates.
+    ChartColumns ScreenColumns();
+    void MoveCursor(int day);
+    // The cursor's day on one line in the status bar.
+    void ShowCursorDay();
+    // Today's column again, and the timer set for the next midnight.
+    void FollowToday();
+    // The cursor starts on today's column, else on the first day, whenever the start moves.
+    void FollowStart();
 
     CurvePeriod &m_period;
-    PageFunction m_page;
+    HeaderFunction m_header;
     QAction *m_averageAction;
+    Clock m_clock;
+    QTimer *m_midnight;
+    int m_cursor = 0;
+    int m_today = -1;
+    qint32 m_cursorStart = 0;
 };

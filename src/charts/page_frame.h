@@ -3,6 +3,7 @@
 #include "framework/draw_device.h"
 
 #include <QColor>
+#include <QList>
 #include <QSize>
 #include <QString>
 
@@ -58,6 +59,13 @@ void DrawTitle(DrawDevice &dc, const PageFrame &frame, int y, const QString &tit
 
 // "X (Dimanche 15/03/1970)", or "Anonyme (...)" for an empty name.
 QString PersonText(const QString &name, const QString &weekday, const QString &birthText);
+
+// A line of the identity block: its label and its value.
+struct IdentityLine
+{
+    QString label;
+    QString value;
+};
 
 // One row of an identity block: the label in the label font, the value in the text font.
 void DrawIdentityRow(DrawDevice &dc, const PageFrame &frame, int valueX, int y,

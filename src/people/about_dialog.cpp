@@ -14,6 +14,7 @@ CAboutDlg::CAboutDlg(QWidget *parent) : QDialog(parent), m_strBuild(QStringLiter
     auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("logo"));
     logo->setPixmap(LogoPixmap());
+    logo->setAccessibleName(kLogoName);
     logo->setFixedSize(276, 280);
     layout->addWidget(logo, 0, Qt::AlignHCenter);
 

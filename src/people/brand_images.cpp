@@ -17,6 +17,7 @@ QLabel *CreateBanner(QWidget *parent)
     auto *banner = new QLabel(parent);
     banner->setObjectName(QStringLiteral("banner"));
     banner->setPixmap(BannerPixmap());
+    banner->setAccessibleName(kBannerName);
     banner->setFixedSize(273, 45);
     return banner;
 }

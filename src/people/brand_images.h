@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QPixmap>
+#include <QString>
 
 class QLabel;
 class QWidget;
+
+// What a screen reader says of the pictures.
+inline const QString kBannerName = QStringLiteral("Bannière d'Ondaris");
+inline const QString kLogoName = QStringLiteral("Logo d'Ondaris");
 
 // The banner at the top of every dialog, 273 by 45 pixels.
 QPixmap BannerPixmap();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class COndarisDoc3;
+class StudyDays;
+struct CurvePageHeader;
+struct CurvePeriod;
+
+// A page as a screen reader reads it: its texts in reading order around a table of its data.
+struct PageReading
+{
+    QStringList textsBefore; // the title, the identification lines, the start date
+    QString tableName;       // the heading of the data on the page
+    QStringList columns;
+    QList<QStringList> rows;
+    QStringList textsAfter; // "Commentaires :" and the comment's lines
+
+    friend bool operator==(const PageReading &, const PageReading &) = default;
+};
+
+// A row a day: its date, its values as the page shows them, and its critical cycles.
+PageReading CurvePageReading(const CurvePageHeader &header, const CurvePeriod &period,
+                             const StudyDays &days, bool showAverage);
+// A row a cycle and one for "Moyenne": the cycle, its score, the page's text of it.
+PageReading AffinitePageReading(const COndarisDoc3 &doc);
