@@ -11,4 +11,4 @@ cmake -S "$here" -B "$here/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DO
 cmake --build "$here/build" --target ondaris >&2
 # The program sits beside its modules' folder in the build tree, as it does once installed.
 # Where X11 or Wayland is the platform, the program itself refuses to start without a display.
-exec "$here/build/src/app/ondaris" "$@"
+exec "$here/build/bin/ondaris" "$@"

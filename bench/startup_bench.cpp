@@ -5,9 +5,9 @@
 //
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
 //   startup_bench --child [study]        one start of Ondaris, main()'s own, then leaves
-#include "app/main_frame.h"
-#include "app/ondaris_app.h"
-#include "app/program.h"
+#include "mainwindow/main_frame.h"
+#include "lifecycle/ondaris_app.h"
+#include "lifecycle/program.h"
 #include "people/names_list.h"
 #include "studies/biorythme_doc.h"
 
@@ -184,7 +184,7 @@ int RunDriver(int argc, char *argv[])
     };
     const std::vector<Program> exporting{
         {"baseline", {sibling(QStringLiteral("export_baseline")), pdf}},
-        {"export", {sibling(QStringLiteral("../src/app/ondaris")), "--export", pdf,
+        {"export", {sibling(QStringLiteral("../bin/ondaris")), "--export", pdf,
                     study.toStdString()}},
     };
 

@@ -24,10 +24,10 @@ function(ondaris_library name)
   endforeach()
 endfunction()
 
-# ondaris_module(NAME SOURCES source... LINK lib...): a module NAME (NAME.so, NAME.dll) that the program loads
-# when first needed (framework/modules.h), at ONDARIS_MODULE_PATH from the program's folder:
-# built there in the build tree, and likewise beside the test programs, which are one folder
-# under tests/ as the program is one folder under src/.
+# ondaris_module(NAME SOURCES source... LINK lib...): a module NAME (NAME.so, NAME.dll) that the
+# program loads when first needed (framework/modules.h), at ONDARIS_MODULE_PATH from the
+# program's folder: built there in the build tree (the program is in bin/, as once installed),
+# and likewise beside the test programs, which are one folder under tests/.
 add_custom_target(ondaris_modules)
 function(ondaris_module name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LINK" ${ARGN})
@@ -40,7 +40,7 @@ function(ondaris_module name)
     # library without it for a broken one.
     target_link_options(${target} PRIVATE "LINKER:--push-state,--no-as-needed,-lc,--pop-state")
   endif()
-  get_filename_component(dir ${PROJECT_BINARY_DIR}/src/app/${ONDARIS_MODULE_PATH} ABSOLUTE)
+  get_filename_component(dir ${PROJECT_BINARY_DIR}/bin/${ONDARIS_MODULE_PATH} ABSOLUTE)
   get_filename_component(test_dir ${PROJECT_BINARY_DIR}/tests/app/${ONDARIS_MODULE_PATH} ABSOLUTE)
   set_target_properties(${target} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
                         CXX_VISIBILITY_PRESET hidden LIBRARY_OUTPUT_DIRECTORY ${dir})
@@ -55,12 +55,18 @@ endfunction()
 # ondaris_tests(LIB): one test program per tests/LIB/*_test.cpp, linked to ondaris_LIB and the
 # shared test support, each run in a fresh temporary home by tests/isolated.sh.
 function(ondaris_tests lib)
+  # The library under test: the folder's own, unless LIBRARY names another.
+  cmake_parse_arguments(ARG "" "LIBRARY" "" ${ARGN})
+  set(library ondaris_${lib})
+  if(ARG_LIBRARY)
+    set(library ondaris_${ARG_LIBRARY})
+  endif()
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
   foreach(src IN LISTS tests)
     get_filename_component(base ${src} NAME_WE)
     set(target test_${lib}_${base})
     add_executable(${target} ${src})
-    target_link_libraries(${target} PRIVATE ondaris_${lib} ondaris_testsupport Qt6::Test)
+    target_link_libraries(${target} PRIVATE ${library} ondaris_testsupport Qt6::Test)
     add_dependencies(${target} ondaris_modules)
     add_test(NAME ${lib}/${base}
              COMMAND ${PROJECT_SOURCE_DIR}/tests/isolated.sh $<TARGET_FILE:${target}>)

@@ -1,5 +1,5 @@
 # The fuzz targets, one per fuzz/*_fuzz.cpp, and what each links to: the smallest library that
-# holds its reader when named here, else ondaris_app. Both the libFuzzer programs (fuzz/) and the
+# holds its reader when named here, else ondaris_lifecycle. Both the libFuzzer programs (fuzz/) and the
 # replay of the kept corpus in the test suite (tests/fuzz/) build from this list.
 file(GLOB ondaris_fuzz_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_fuzz.cpp)
 
@@ -14,6 +14,6 @@ function(ondaris_fuzz_link target name)
   if(DEFINED ${name}_libs)
     target_link_libraries(${target} PRIVATE ${${name}_libs})
   else()
-    target_link_libraries(${target} PRIVATE ondaris_app)
+    target_link_libraries(${target} PRIVATE ondaris_lifecycle)
   endif()
 endfunction()

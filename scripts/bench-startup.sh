@@ -47,7 +47,7 @@ start_base=$(count "$bench/startup_baseline")
 no_study=$(count "$bench/startup_bench" --child)
 one_study=$(count "$bench/startup_bench" --child "$home/study.bio")
 export_base=$(count "$bench/export_baseline" "$home/base.pdf")
-exported=$(count "$PWD/build-bench/src/app/ondaris" --export "$home/page.pdf" "$home/study.bio")
+exported=$(count "$PWD/build-bench/bin/ondaris" --export "$home/page.pdf" "$home/study.bio")
 printf 'RESULT : startup offscreen baseline   %12s instructions\n' "$start_base"
 printf 'RESULT : startup offscreen no study   %12s instructions (x%s)\n' "$no_study" \
   "$(ratio "$no_study" "$start_base")"

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/child_frame.h"
-#include "app/command_line.h"
-#include "app/main_frame.h"
-#include "app/ondaris_app.h"
-#include "app/study_manager.h"
+#include "mainwindow/child_frame.h"
+#include "commandline/command_line.h"
+#include "mainwindow/main_frame.h"
+#include "lifecycle/ondaris_app.h"
+#include "mainwindow/study_manager.h"
 #include "common/modal.h"
 #include "core/ole_date_time.h"
 #include "people/names_list.h"

@@ -1,4 +1,4 @@
-#include "app/app_icons.h"
+#include "mainwindow/app_icons.h"
 
 #include "build_facts.h"
 

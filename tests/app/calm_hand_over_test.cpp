@@ -1,5 +1,5 @@
-#include "app/command_ids.h"
-#include "app/instance_link.h"
+#include "mainwindow/command_ids.h"
+#include "lifecycle/instance_link.h"
 #include "app_harness.h"
 
 #include <QFileInfo>

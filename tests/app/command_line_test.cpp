@@ -1,4 +1,4 @@
-#include "app/command_line.h"
+#include "commandline/command_line.h"
 #include "app_harness.h"
 
 #include <QProcess>

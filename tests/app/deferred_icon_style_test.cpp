@@ -1,4 +1,4 @@
-#include "app/deferred_icon_style.h"
+#include "mainwindow/deferred_icon_style.h"
 #include "app_harness.h"
 
 #include <QApplication>

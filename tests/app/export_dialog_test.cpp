@@ -1,5 +1,5 @@
-#include "app/command_ids.h"
-#include "app/start_up.h"
+#include "mainwindow/command_ids.h"
+#include "commandline/start_up.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
 

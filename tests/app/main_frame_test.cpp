@@ -1,7 +1,7 @@
-#include "app/command_ids.h"
-#include "app/help_window.h"
-#include "app/recent_files.h"
-#include "app/status_bar.h"
+#include "mainwindow/command_ids.h"
+#include "dialogs/help_window.h"
+#include "persistence/recent_files.h"
+#include "mainwindow/status_bar.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
 

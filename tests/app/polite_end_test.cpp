@@ -1,4 +1,4 @@
-#include "app/polite_end.h"
+#include "lifecycle/polite_end.h"
 
 #include <QSignalSpy>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "app/command_ids.h"
-#include "app/polite_end.h"
-#include "app/recovery_copies.h"
+#include "mainwindow/command_ids.h"
+#include "lifecycle/polite_end.h"
+#include "persistence/recovery_copies.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
 

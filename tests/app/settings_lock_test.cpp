@@ -1,4 +1,4 @@
-#include "app/app_settings.h"
+#include "persistence/app_settings.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "app/instance_link.h"
+#include "lifecycle/instance_link.h"
 #include "handover/single_instance.h"
 
 #include <QDir>

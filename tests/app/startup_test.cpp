@@ -1,5 +1,5 @@
-#include "app/command_ids.h"
-#include "app/splash.h"
+#include "mainwindow/command_ids.h"
+#include "dialogs/splash.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
 #include "framework/doc_template.h"

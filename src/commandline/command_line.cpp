@@ -1,0 +1,164 @@
+#include "commandline/command_line.h"
+
+#include "charts/study_export.h"
+
+#include "build_facts.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+struct Options
+{
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Affiche cette aide.")};
+    QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                               QStringLiteral("Affiche la version d'Ondaris.")};
+    QCommandLineOption print{QStringLiteral("print"),
+                             QStringLiteral("Imprime l'étude sur l'imprimante par défaut, sans "
+                                            "ouvrir de fenêtre.")};
+    QCommandLineOption printTo{QStringLiteral("print-to"),
+                               QStringLiteral("Imprime l'étude sur l'imprimante nommée, sans "
+                                              "ouvrir de fenêtre."),
+                               QStringLiteral("imprimante")};
+    QCommandLineOption exportTo{QStringLiteral("export"),
+                                QStringLiteral("Écrit l'étude dans le fichier, selon son "
+                                               "extension : la page en PDF, PNG ou SVG, les "
+                                               "valeurs par jour en CSV, les jours critiques en "
+                                               "iCalendar (.pdf, .png, .svg, .csv, .ics)."),
+                                QStringLiteral("sortie")};
+    QCommandLineOption info{QStringLiteral("info"),
+                            QStringLiteral("Écrit le contenu de l'étude sur la sortie standard.")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            QStringLiteral("Avec --info : l'écrit en un objet JSON.")};
+    QCommandLineOption days{QStringLiteral("days"),
+                            QStringLiteral("Avec --info ou un export .csv ou .ics : le nombre de "
+                                           "jours à partir de la date de départ (1 à 3660, 29 "
+                                           "sans l'option)."),
+                            QStringLiteral("jours")};
+
+    QList<QCommandLineOption> All() const
+    {
+        return {help, version, print, printTo, exportTo, info, json, days};
+    }
+};
+
+QString HelpText(const Options &options)
+{
+    QString text = QStringLiteral("Utilisation : ondaris [options] [étude...]\n"
+                                  "Ondaris 3 : biorythmes, compatibilité et affinités.\n\n"
+                                  "Options :\n");
+    for (const QCommandLineOption &option : options.All()) {
+        QStringList names;
+        for (const QString &name : option.names())
+            names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+        QString left = QStringLiteral("  ") + names.join(QStringLiteral(", "));
+        if (!option.valueName().isEmpty())
+            left += QStringLiteral(" <%1>").arg(option.valueName());
+        text += left.leftJustified(28) + QLatin1Char(' ') + option.description() + u'\n';
+    }
+    text += QStringLiteral("\nArguments :\n") + QStringLiteral("  étude").leftJustified(28) +
+            QStringLiteral(" Les études à ouvrir (.bio, .bi2 ou .aff), ou l'étude à imprimer, "
+                           "exporter ou décrire.\n");
+    return text;
+}
+
+CommandLine Fail(const QString &message)
+{
+    CommandLine line;
+    line.mode = CommandLine::Mode::Error;
+    line.message = message + QStringLiteral("\nPour l'aide : ondaris --help");
+    return line;
+}
+
+QString Dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+// The exports whose length follows --days: the others are one page.
+bool ExportHasSpan(const QString &output)
+{
+    const std::optional<ExportFormat> format = ExportFormatOf(output);
+    return format == ExportFormat::Csv || format == ExportFormat::Ics;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    const Options options;
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.addOptions(options.All());
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return Fail(QStringLiteral("Option inconnue : %1.")
+                            .arg(Dashed(parser.unknownOptionNames().constFirst())));
+        return Fail(QStringLiteral("Il manque une valeur après l'option %1.")
+                        .arg(arguments.isEmpty() ? QString() : arguments.constLast()));
+    }
+
+    CommandLine line;
+    if (parser.isSet(options.help)) {
+        line.mode = CommandLine::Mode::Help;
+        line.message = HelpText(options);
+        return line;
+    }
+    if (parser.isSet(options.version)) {
+        line.mode = CommandLine::Mode::Version;
+        line.message = QStringLiteral("Ondaris %1\n").arg(QLatin1StringView(build_facts::kVersion));
+        return line;
+    }
+
+    const QStringList files = parser.positionalArguments();
+    line.study = files.value(0);
+
+    const int modes = int(parser.isSet(options.print)) + int(parser.isSet(options.printTo)) +
+                      int(parser.isSet(options.exportTo)) + int(parser.isSet(options.info));
+    if (modes > 1)
+        return Fail(QStringLiteral("Les options --print, --print-to, --export et --info ne "
+                                   "s'emploient pas ensemble."));
+    if (parser.isSet(options.json) && !parser.isSet(options.info))
+        return Fail(QStringLiteral("L'option --json ne s'emploie qu'avec --info."));
+    if (parser.isSet(options.print) || parser.isSet(options.printTo)) {
+        line.mode = CommandLine::Mode::Print;
+        line.printer = parser.value(options.printTo);
+        if (parser.isSet(options.printTo) && line.printer.isEmpty())
+            return Fail(QStringLiteral("Le nom de l'imprimante est vide."));
+    } else if (parser.isSet(options.exportTo)) {
+        line.mode = CommandLine::Mode::Export;
+        line.output = parser.value(options.exportTo);
+    } else if (parser.isSet(options.info)) {
+        line.mode = CommandLine::Mode::Info;
+        line.json = parser.isSet(options.json);
+    }
+    if (parser.isSet(options.days)) {
+        if (line.mode != CommandLine::Mode::Info &&
+            !(line.mode == CommandLine::Mode::Export && ExportHasSpan(line.output)))
+            return Fail(QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export "
+                                       ".csv ou .ics."));
+        bool number = false;
+        const QString days = parser.value(options.days);
+        line.days = days.toInt(&number);
+        // "--days --json" gives --days the next option as its value.
+        if (!number && days.startsWith(u'-'))
+            return Fail(QStringLiteral("Il manque le nombre de jours après l'option --days."));
+        if (!number || line.days < 1 || line.days > StudyDays::kMaxSpan)
+            return Fail(QStringLiteral("Le nombre de jours doit être un entier de 1 à %1.")
+                            .arg(StudyDays::kMaxSpan));
+    }
+
+    if (line.mode != CommandLine::Mode::Run && line.study.isEmpty())
+        return Fail(QStringLiteral("Indiquez le fichier de l'étude."));
+    if (line.mode != CommandLine::Mode::Run && files.size() > 1)
+        return Fail(QStringLiteral("Un seul fichier d'étude peut être indiqué."));
+    for (const QString &file : files) {
+        if (!QFileInfo(file).isFile())
+            return Fail(QStringLiteral("Le fichier « %1 » n'existe pas.").arg(file));
+    }
+    if (line.mode == CommandLine::Mode::Run)
+        line.studies = files;
+    return line;
+}

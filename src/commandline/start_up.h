@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+#include <optional>
+
+class QCoreApplication;
+struct CommandLine;
+
+// What main does before and around the application object.
+namespace start_up {
+
+QStringList Arguments(int argc, char *argv[]);
+
+// Answers the command lines that need no window system (help, version, errors) and the one
+// that needs a display when there is none; returns the exit code then. For the tools that
+// draw without a window, chooses the offscreen platform when there is no display.
+std::optional<int> AnswerWithoutWindows(const CommandLine &line);
+
+// Qt's own texts (file and print dialogs, standard buttons) in French.
+void InstallTranslations(QCoreApplication &app);
+
+// --info, --export: runs the tool and returns its exit code. A page drawn into a file needs no
+// widget: the tools run under a QGuiApplication, which starts with less than a QApplication.
+int RunTool(const CommandLine &line);
+
+} // namespace start_up

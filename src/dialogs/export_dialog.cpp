@@ -1,0 +1,107 @@
+#include "dialogs/export_dialog.h"
+
+#include "charts/study_export.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
+#include "framework/message_box.h"
+#include "studies/study_days.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+// The study's title without the extension of its type: "exemple" for "exemple.bio".
+QString BaseName(const CDocument &study)
+{
+    QString title = study.GetTitle();
+    const CDocTemplate *docTemplate = study.GetDocTemplate();
+    const QString extension =
+        docTemplate ? docTemplate->GetDocString(CDocTemplate::filterExt) : QString();
+    if (!extension.isEmpty() && title.endsWith(extension, Qt::CaseInsensitive))
+        title.chop(extension.size());
+    return title;
+}
+
+struct Target
+{
+    QString path;
+    ExportFormat format;
+};
+
+// The file dialog of the export: it knows the file that will really be written, the extension
+// added, and asks before replacing that one.
+class ExportFileDialog : public QFileDialog
+{
+public:
+    ExportFileDialog(QWidget *parent, const CDocument &study, const QString &folder)
+        : QFileDialog(parent, QStringLiteral("Exporter")), m_study(study)
+    {
+        for (const ExportFormatInfo &info : ExportFormats()) {
+            if (!ExportAllowed(study, info.format))
+                continue;
+            m_offered.append(info);
+            m_filters.append(QStringLiteral("%1 (*.%2)").arg(info.filterName, info.suffix));
+        }
+        setAcceptMode(QFileDialog::AcceptSave);
+        setNameFilters(m_filters);
+        setDirectory(folder);
+        selectFile(BaseName(study) + u'.' + m_offered.constFirst().suffix);
+    }
+
+    // The chosen name; one typed without a known extension takes the one of the chosen filter.
+    Target Chosen() const
+    {
+        QString path = selectedFiles().value(0);
+        const std::optional<ExportFormat> format = ExportFormatOf(path);
+        if (format && ExportAllowed(m_study, *format))
+            return {path, *format};
+        const ExportFormatInfo &info =
+            m_offered.at(std::max(qsizetype(0), m_filters.indexOf(selectedNameFilter())));
+        return {path + u'.' + info.suffix, info.format};
+    }
+
+    void accept() override
+    {
+        const QString typed = selectedFiles().value(0);
+        const QString target = Chosen().path;
+        // The dialog asks itself about the name as typed, in its own words; the same words for
+        // the name that the extension completes.
+        if (!typed.isEmpty() && target != typed && QFileInfo::exists(target)) {
+            const QString question =
+                QCoreApplication::translate("QFileDialog",
+                                            "%1 already exists.\nDo you want to replace it?")
+                    .arg(QFileInfo(target).fileName());
+            if (messages::Show(this, QMessageBox::Warning, question,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) != QMessageBox::Yes)
+                return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    const CDocument &m_study;
+    QList<ExportFormatInfo> m_offered;
+    QStringList m_filters;
+};
+
+} // namespace
+
+QString ExportWithDialog(QWidget *parent, CDocument &study, const QString &folder)
+{
+    ExportFileDialog dialog(parent, study, folder);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const Target target = dialog.Chosen();
+    const QString error = ExportStudy(study, target.format, target.path, StudyDays::kPageSpan);
+    if (!error.isEmpty()) {
+        messages::Show(parent, QMessageBox::Warning, error);
+        return {};
+    }
+    return target.path;
+}

@@ -1,0 +1,111 @@
+#include "mainwindow/study_commands.h"
+
+#include "mainwindow/child_frame.h"
+#include "mainwindow/command_ids.h"
+#include "mainwindow/commands.h"
+#include "dialogs/export_dialog.h"
+#include "mainwindow/main_frame.h"
+#include "mainwindow/main_menus.h"
+#include "mainwindow/menu_tables.h"
+#include "mainwindow/study_manager.h"
+#include "charts/chart_view.h"
+#include "charts/curve_chart_view.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
+
+#include <QAction>
+
+namespace {
+
+ChartView *ChartOf(const CChildFrame *frame)
+{
+    return frame ? qobject_cast<ChartView *>(frame->View()) : nullptr;
+}
+
+CurveChartView *CurveChartOf(const CChildFrame *frame)
+{
+    return frame ? qobject_cast<CurveChartView *>(frame->View()) : nullptr;
+}
+
+} // namespace
+
+StudyCommands::StudyCommands(CMainFrame &frame, StudyManager &studies, QObject *parent)
+    : QObject(parent), m_frame(frame), m_studies(studies)
+{
+    Connect();
+    connect(&m_studies, &StudyManager::activeChanged, this, &StudyCommands::Update);
+    Update();
+}
+
+void StudyCommands::Connect()
+{
+    const CommandSet &commands = m_frame.Commands();
+    const auto onDocument = [&](int id, auto act) {
+        connect(commands.Action(id), &QAction::triggered, this, [this, act]() {
+            if (CDocument *document = m_studies.ActiveDocument())
+                act(*document);
+        });
+    };
+    const auto onFrame = [&](int id, auto act) {
+        connect(commands.Action(id), &QAction::triggered, this, [this, act]() {
+            if (CChildFrame *frame = m_studies.ActiveFrame())
+                act(*frame);
+        });
+    };
+    onDocument(cmd::FileSave, [this](CDocument &document) { m_studies.Save(document); });
+    onDocument(cmd::FileSaveAs, [this](CDocument &document) { m_studies.SaveAs(document); });
+    onDocument(cmd::FileClose, [this](CDocument &document) { m_studies.CloseStudy(document); });
+    onDocument(cmd::WindowNew, [this](CDocument &document) { m_studies.NewWindow(document); });
+    onDocument(cmd::FileExport, [this](CDocument &document) {
+        ExportWithDialog(&m_frame, document, m_studies.DialogFolder());
+    });
+    onDocument(cmd::Identification, [](CDocument &document) { document.OnEditPersons(); });
+    onDocument(cmd::StartDate, [](CDocument &document) {
+        if (document.HasStartDate())
+            document.OnEditStartDate();
+    });
+    onFrame(cmd::Print, [](CChildFrame &frame) { frame.View()->OnFilePrint(); });
+    onFrame(cmd::PrintPreview, [](CChildFrame &frame) { frame.View()->OnFilePrintPreview(); });
+    onFrame(cmd::Comments, [](CChildFrame &frame) {
+        if (ChartView *view = ChartOf(&frame))
+            view->OnComment();
+    });
+    onFrame(cmd::Average, [this](CChildFrame &frame) {
+        if (CurveChartView *view = CurveChartOf(&frame))
+            view->OnAverage();
+        else
+            m_frame.Commands().Action(cmd::Average)->setChecked(false);
+    });
+}
+
+void StudyCommands::Update()
+{
+    const CommandSet &commands = m_frame.Commands();
+    const CChildFrame *frame = m_studies.ActiveFrame();
+    const CDocument *document = frame ? &frame->Document() : nullptr;
+    const CDocTemplate *docTemplate = document ? document->GetDocTemplate() : nullptr;
+
+    m_frame.Menus().Show(docTemplate ? docTemplate->GetResourceId() : menus::kNoStudy);
+    m_frame.SetStudyTitle(document ? document->GetTitle() : QString(),
+                          frame && frame->isMaximized());
+
+    for (const int id :
+         {cmd::FileSave, cmd::FileSaveAs, cmd::FileClose, cmd::Print, cmd::PrintPreview,
+          cmd::FileExport, cmd::Identification, cmd::Comments, cmd::WindowNew, cmd::WindowCascade,
+          cmd::WindowTile, cmd::WindowArrange, cmd::NextPane, cmd::PreviousPane})
+        commands.Action(id)->setEnabled(frame != nullptr);
+    commands.Action(cmd::StartDate)->setEnabled(document && document->HasStartDate());
+    commands.Action(cmd::Average)->setEnabled(CurveChartOf(frame) != nullptr);
+    FollowActiveView();
+}
+
+void StudyCommands::FollowActiveView()
+{
+    QAction *average = m_frame.Commands().Action(cmd::Average);
+    disconnect(m_averageFollower);
+    CurveChartView *view = CurveChartOf(m_studies.ActiveFrame());
+    average->setChecked(view && view->showAverage);
+    if (view)
+        m_averageFollower =
+            connect(view, &CurveChartView::showAverageChanged, average, &QAction::setChecked);
+}
