@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and runs the whole suite headless, then builds and runs it
-# again under AddressSanitizer and UndefinedBehaviorSanitizer. Any failure fails the command.
+# Installs what is missing, checks the sources' format, builds and runs the whole suite
+# headless, then builds and runs it again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# Any failure fails the command.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 scripts/install-deps.sh
+# The sources keep the project's format; a file out of it fails the command, named.
+scripts/format.sh --check
 jobs=$(nproc)
 # Paths relative to the checkout let every clone share the compiler cache.
 export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1

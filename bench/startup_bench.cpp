@@ -5,9 +5,9 @@
 //
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
 //   startup_bench --child [study]        one start of Ondaris, main()'s own, then leaves
-#include "mainwindow/main_frame.h"
 #include "lifecycle/ondaris_app.h"
 #include "lifecycle/program.h"
+#include "mainwindow/main_frame.h"
 #include "people/names_list.h"
 #include "studies/biorythme_doc.h"
 
@@ -165,9 +165,8 @@ int RunDriver(int argc, char *argv[])
     if (!settings.open(QIODevice::WriteOnly) || settings.write("[Settings]\nSplash=0\n") < 0)
         return 1;
     settings.close();
-    QFile::setPermissions(dir.filePath(QStringLiteral("runtime")), QFileDevice::ReadOwner |
-                                                                      QFileDevice::WriteOwner |
-                                                                      QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.filePath(QStringLiteral("runtime")),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("HOME", dir.path().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", dir.filePath(QStringLiteral("config")).toLocal8Bit());
     qputenv("XDG_RUNTIME_DIR", dir.filePath(QStringLiteral("runtime")).toLocal8Bit());
@@ -184,8 +183,8 @@ int RunDriver(int argc, char *argv[])
     };
     const std::vector<Program> exporting{
         {"baseline", {sibling(QStringLiteral("export_baseline")), pdf}},
-        {"export", {sibling(QStringLiteral("../bin/ondaris")), "--export", pdf,
-                    study.toStdString()}},
+        {"export",
+         {sibling(QStringLiteral("../bin/ondaris")), "--export", pdf, study.toStdString()}},
     };
 
     std::vector<const char *> platforms{"offscreen"};

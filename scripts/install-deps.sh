@@ -9,7 +9,7 @@ packages=(
   libqt6svg6 qt6-translations-l10n qt6-image-formats-plugins libical-dev
   fonts-liberation2 fontconfig
   xvfb xauth x11-xkb-utils libx11-dev libxkbfile-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   poppler-utils desktop-file-utils shared-mime-info xdg-utils dpkg-dev file
   libfile-mimeinfo-perl libglib2.0-bin
   xdotool imagemagick valgrind

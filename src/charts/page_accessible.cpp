@@ -146,10 +146,7 @@ public:
                    : nullptr;
     }
 
-    bool isSelected() const override
-    {
-        return isValid() && page()->view()->CursorRow() == m_row;
-    }
+    bool isSelected() const override { return isValid() && page()->view()->CursorRow() == m_row; }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }

@@ -78,9 +78,8 @@ bool PaintPng(QIODevice &file, CDocument &study)
 bool PaintSvg(QIODevice &file, CDocument &study)
 {
     const auto write = SvgPageModule();
-    return write &&
-           write.function(file, ImageSize(), kImageResolution, study.GetTitle(),
-                 [&study](QPaintDevice &device) { return Paint(device, study); });
+    return write && write.function(file, ImageSize(), kImageResolution, study.GetTitle(),
+                                   [&study](QPaintDevice &device) { return Paint(device, study); });
 }
 
 } // namespace

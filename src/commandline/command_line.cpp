@@ -1,8 +1,7 @@
 #include "commandline/command_line.h"
 
-#include "charts/study_export.h"
-
 #include "build_facts.h"
+#include "charts/study_export.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #include "commandline/start_up.h"
 
-#include "commandline/command_line.h"
 #include "charts/study_export.h"
+#include "commandline/command_line.h"
 #include "studies/study_info.h"
 
 #include <QCoreApplication>
@@ -33,9 +33,9 @@ bool DisplayMissing()
 #else
     const bool defaultNeedsDisplay = false;
 #endif
-    const bool needsDisplay = platform.isEmpty() ? defaultNeedsDisplay
-                                                 : platform.startsWith("xcb") ||
-                                                       platform.startsWith("wayland");
+    const bool needsDisplay = platform.isEmpty()
+                                  ? defaultNeedsDisplay
+                                  : platform.startsWith("xcb") || platform.startsWith("wayland");
     return needsDisplay && qEnvironmentVariableIsEmpty("DISPLAY") &&
            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }

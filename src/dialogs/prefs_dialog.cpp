@@ -1,7 +1,7 @@
 #include "dialogs/prefs_dialog.h"
 
-#include "persistence/app_settings.h"
 #include "people/brand_images.h"
+#include "persistence/app_settings.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

@@ -1,7 +1,7 @@
 #include "dialogs/splash.h"
 
-#include "persistence/app_settings.h"
 #include "people/brand_images.h"
+#include "persistence/app_settings.h"
 
 #include <QEventLoop>
 #include <QKeyEvent>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QtGlobal>
-
 #include <limits>
 
 // The most bytes that one Qt container holds on this platform: its sizes are qsizetype, 32 bits

@@ -17,16 +17,15 @@ ModuleEntry<void()> Find(const char *module, const char *function, const QString
     std::unique_ptr<QLibrary> &library = loaded[name];
     if (!library) {
         // QLibrary adds nothing to a name that has a suffix: the build says which one.
-        library = std::make_unique<QLibrary>(
-            QCoreApplication::applicationDirPath() + u'/' +
-            QLatin1StringView(build_facts::kModuleFolder) + u'/' + name +
-            QLatin1StringView(build_facts::kModuleSuffix));
+        library = std::make_unique<QLibrary>(QCoreApplication::applicationDirPath() + u'/' +
+                                             QLatin1StringView(build_facts::kModuleFolder) + u'/' +
+                                             name + QLatin1StringView(build_facts::kModuleSuffix));
     }
     const QString file = name + QLatin1StringView(build_facts::kModuleSuffix);
     if (!library->load()) {
         qWarning("Ondaris: %s", qPrintable(library->errorString()));
-        return {nullptr, QStringLiteral("Le module %1 d'Ondaris (%2) est introuvable")
-                             .arg(title, file)};
+        return {nullptr,
+                QStringLiteral("Le module %1 d'Ondaris (%2) est introuvable").arg(title, file)};
     }
     // The entry's name carries its interface's version: a module file left from another
     // version of the program has none of that name, and is refused rather than called.

@@ -51,7 +51,8 @@ double CellPerEm(const FontSpec &fontSpec)
 // says 983, and the page's proportions follow Arial's figure.
 int DeclaredAverageWidth(const FontSpec &fontSpec)
 {
-    if (fontSpec.face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 && fontSpec.weight == 700)
+    if (fontSpec.face.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 &&
+        fontSpec.weight == 700)
         return 983;
     return 0;
 }

@@ -1,8 +1,8 @@
 #include "framework/scroll_view.h"
 
 #include "framework/message_box.h"
-#include "framework/painter_device.h"
 #include "framework/modules.h"
+#include "framework/painter_device.h"
 #include "printing/print_support.h"
 
 #include <QContextMenuEvent>

@@ -27,9 +27,10 @@ public:
     virtual void Stop() = 0;
 };
 
-// The module's one entry point: a channel over the socket of that name. Defined extern "C" by the module
-// with this very declaration (a definition that drifts from it does not compile) and found by
-// the program under this name; the version in the name changes with the interface above, so
-// that a module file of another version is refused.
-extern "C" Q_DECL_EXPORT HandOverChannel *ondaris_open_hand_over_channel_v1(const QString &serverName);
+// The module's one entry point: a channel over the socket of that name. Defined extern "C" by the
+// module with this very declaration (a definition that drifts from it does not compile) and found
+// by the program under this name; the version in the name changes with the interface above, so that
+// a module file of another version is refused.
+extern "C" Q_DECL_EXPORT HandOverChannel *
+ondaris_open_hand_over_channel_v1(const QString &serverName);
 inline constexpr char kOpenHandOverChannelEntry[] = "ondaris_open_hand_over_channel_v1";

@@ -1,28 +1,28 @@
 #include "lifecycle/ondaris_app.h"
 
-#include "mainwindow/app_icons.h"
-#include "persistence/app_settings.h"
-#include "mainwindow/command_ids.h"
-#include "commandline/command_line.h"
-#include "mainwindow/commands.h"
-#include "mainwindow/deferred_icon_style.h"
-#include "lifecycle/instance_link.h"
-#include "mainwindow/main_frame.h"
-#include "mainwindow/main_menus.h"
-#include "persistence/recent_files.h"
-#include "persistence/recovery_copies.h"
-#include "dialogs/splash.h"
-#include "mainwindow/study_commands.h"
-#include "mainwindow/study_manager.h"
 #include "charts/chart_view.h"
 #include "charts/view_factory.h"
+#include "commandline/command_line.h"
+#include "dialogs/splash.h"
 #include "framework/doc_template.h"
 #include "framework/message_box.h"
 #include "framework/modules.h"
-#include "printing/print_support.h"
+#include "lifecycle/instance_link.h"
+#include "mainwindow/app_icons.h"
+#include "mainwindow/command_ids.h"
+#include "mainwindow/commands.h"
+#include "mainwindow/deferred_icon_style.h"
+#include "mainwindow/main_frame.h"
+#include "mainwindow/main_menus.h"
+#include "mainwindow/study_commands.h"
+#include "mainwindow/study_manager.h"
 #include "people/about_dialog.h"
 #include "people/calendar_dialog.h"
 #include "people/names_dialog.h"
+#include "persistence/app_settings.h"
+#include "persistence/recent_files.h"
+#include "persistence/recovery_copies.h"
+#include "printing/print_support.h"
 #include "studies/study_loader.h"
 #include "studies/study_types.h"
 
@@ -291,5 +291,6 @@ void COndarisApp::OnAppAbout()
 void COndarisApp::OnPrintSetup()
 {
     if (const auto printing = PrintModule())
-        printing.function().PageSetup(m_frame.get(), QStringLiteral("Configuration de l'impression"));
+        printing.function().PageSetup(m_frame.get(),
+                                      QStringLiteral("Configuration de l'impression"));
 }

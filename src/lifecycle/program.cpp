@@ -1,11 +1,11 @@
 #include "lifecycle/program.h"
 
 #include "commandline/command_line.h"
+#include "commandline/start_up.h"
 #include "lifecycle/instance_link.h"
 #include "lifecycle/ondaris_app.h"
 #include "lifecycle/polite_end.h"
 #include "lifecycle/print_run.h"
-#include "commandline/start_up.h"
 
 #include <QApplication>
 

@@ -5,10 +5,10 @@
 #include <QGuiApplication>
 #include <QIconEngine>
 #include <QImage>
-#include <QResource>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPixmap>
+#include <QResource>
 #include <algorithm>
 #include <set>
 #include <span>
@@ -24,8 +24,8 @@ QPixmap ReadPixels(const QString &path, int side)
     if (resource.compressionAlgorithm() != QResource::NoCompression ||
         resource.size() != qint64(side) * side * 4)
         return {};
-    return QPixmap::fromImage(QImage(resource.data(), side, side, side * 4,
-                                     QImage::Format_ARGB32_Premultiplied));
+    return QPixmap::fromImage(
+        QImage(resource.data(), side, side, side * 4, QImage::Format_ARGB32_Premultiplied));
 }
 
 // An icon whose built-in images (raw pixels, one resource per size) are read only at the sizes
@@ -89,7 +89,7 @@ private:
         return covering != m_sizes.end() ? *covering : m_sizes.back();
     }
 
-    QString m_pattern; // the file of one size, %1 standing for its side
+    QString m_pattern;        // the file of one size, %1 standing for its side
     std::vector<int> m_sizes; // in increasing order
     std::set<int> m_read;
     QIcon m_icon;
@@ -99,8 +99,8 @@ QIcon Rendered(const QString &folder, const QString &name, std::span<const int> 
 {
     std::vector<int> sorted(sizes.begin(), sizes.end());
     std::sort(sorted.begin(), sorted.end());
-    return QIcon(new RenderedIconEngine(
-        QStringLiteral(":/app/%1/%3x%3/%2.argb").arg(folder, name), std::move(sorted)));
+    return QIcon(new RenderedIconEngine(QStringLiteral(":/app/%1/%3x%3/%2.argb").arg(folder, name),
+                                        std::move(sorted)));
 }
 
 } // namespace

@@ -22,7 +22,10 @@ public:
     // as wide as the page when the area allows, as tall as the area allows.
     void PlaceIn(const QMdiArea &area);
     // Asked before the window closes; false keeps it open.
-    void SetCloseCheck(std::function<bool(CChildFrame &)> check) { m_closeCheck = std::move(check); }
+    void SetCloseCheck(std::function<bool(CChildFrame &)> check)
+    {
+        m_closeCheck = std::move(check);
+    }
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -29,8 +29,7 @@ public:
 
     explicit DeferredIconEngine(std::shared_ptr<Source> source) : m_source(std::move(source)) {}
 
-    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode,
-               QIcon::State state) override
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
         Icon().paint(painter, rect, Qt::AlignCenter, mode, state);
     }
@@ -60,12 +59,12 @@ private:
     const QIcon &Icon()
     {
         if (!m_source->icon) {
-            m_source->icon = m_source->style
-                                 ? m_source->style->standardIcon(
-                                       m_source->standardIcon,
-                                       m_source->option ? &*m_source->option : nullptr,
-                                       m_source->widget)
-                                 : QIcon();
+            m_source->icon =
+                m_source->style
+                    ? m_source->style->standardIcon(m_source->standardIcon,
+                                                    m_source->option ? &*m_source->option : nullptr,
+                                                    m_source->widget)
+                    : QIcon();
         }
         return *m_source->icon;
     }

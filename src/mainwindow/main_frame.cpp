@@ -1,10 +1,10 @@
 #include "mainwindow/main_frame.h"
 
+#include "dialogs/help_window.h"
+#include "dialogs/prefs_dialog.h"
 #include "mainwindow/command_ids.h"
 #include "mainwindow/commands.h"
-#include "dialogs/help_window.h"
 #include "mainwindow/main_menus.h"
-#include "dialogs/prefs_dialog.h"
 #include "mainwindow/status_bar.h"
 #include "mainwindow/tool_bar.h"
 #include "mainwindow/window_list.h"

@@ -3,8 +3,8 @@
 #include "mainwindow/command_ids.h"
 #include "mainwindow/commands.h"
 #include "mainwindow/menu_tables.h"
-#include "persistence/recent_files.h"
 #include "mainwindow/window_list.h"
+#include "persistence/recent_files.h"
 
 #include <QAction>
 #include <QMenu>

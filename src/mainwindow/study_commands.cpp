@@ -1,17 +1,17 @@
 #include "mainwindow/study_commands.h"
 
+#include "charts/chart_view.h"
+#include "charts/curve_chart_view.h"
+#include "dialogs/export_dialog.h"
+#include "framework/doc_template.h"
+#include "framework/document.h"
 #include "mainwindow/child_frame.h"
 #include "mainwindow/command_ids.h"
 #include "mainwindow/commands.h"
-#include "dialogs/export_dialog.h"
 #include "mainwindow/main_frame.h"
 #include "mainwindow/main_menus.h"
 #include "mainwindow/menu_tables.h"
 #include "mainwindow/study_manager.h"
-#include "charts/chart_view.h"
-#include "charts/curve_chart_view.h"
-#include "framework/doc_template.h"
-#include "framework/document.h"
 
 #include <QAction>
 

@@ -1,14 +1,14 @@
 #include "mainwindow/study_manager.h"
 
-#include "mainwindow/app_icons.h"
-#include "mainwindow/child_frame.h"
-#include "persistence/recent_files.h"
-#include "persistence/recovery_copies.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/file_messages.h"
 #include "framework/message_box.h"
 #include "framework/scroll_view.h"
+#include "mainwindow/app_icons.h"
+#include "mainwindow/child_frame.h"
+#include "persistence/recent_files.h"
+#include "persistence/recovery_copies.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -46,13 +46,11 @@ public:
                          [&paint](QPrinter *target) { paint(*target); });
         if (auto *preview = dialog.findChild<QPrintPreviewWidget *>()) {
             auto *next = new QShortcut(QKeySequence(Qt::Key_PageDown), &dialog);
-            QObject::connect(next, &QShortcut::activated, preview, [preview]() {
-                preview->setCurrentPage(preview->currentPage() + 1);
-            });
+            QObject::connect(next, &QShortcut::activated, preview,
+                             [preview]() { preview->setCurrentPage(preview->currentPage() + 1); });
             auto *previous = new QShortcut(QKeySequence(Qt::Key_PageUp), &dialog);
-            QObject::connect(previous, &QShortcut::activated, preview, [preview]() {
-                preview->setCurrentPage(preview->currentPage() - 1);
-            });
+            QObject::connect(previous, &QShortcut::activated, preview,
+                             [preview]() { preview->setCurrentPage(preview->currentPage() - 1); });
         }
         dialog.exec();
     }

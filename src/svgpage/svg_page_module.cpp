@@ -3,9 +3,9 @@
 #include <QRect>
 #include <QSvgGenerator>
 
-extern "C" bool ondaris_write_svg_page_v1(
-    QIODevice &file, const QSize &size, int resolution, const QString &title,
-    const std::function<bool(QPaintDevice &)> &paint)
+extern "C" bool ondaris_write_svg_page_v1(QIODevice &file, const QSize &size, int resolution,
+                                          const QString &title,
+                                          const std::function<bool(QPaintDevice &)> &paint)
 {
     QSvgGenerator generator;
     generator.setOutputDevice(&file);

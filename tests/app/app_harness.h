@@ -1,12 +1,12 @@
 #pragma once
 
-#include "mainwindow/child_frame.h"
 #include "commandline/command_line.h"
-#include "mainwindow/main_frame.h"
-#include "lifecycle/ondaris_app.h"
-#include "mainwindow/study_manager.h"
 #include "common/modal.h"
 #include "core/ole_date_time.h"
+#include "lifecycle/ondaris_app.h"
+#include "mainwindow/child_frame.h"
+#include "mainwindow/main_frame.h"
+#include "mainwindow/study_manager.h"
 #include "people/names_list.h"
 #include "people/user_input.h"
 #include "studies/affinite_doc.h"

@@ -1,6 +1,5 @@
-#include "mainwindow/app_icons.h"
-
 #include "build_facts.h"
+#include "mainwindow/app_icons.h"
 
 #include <QApplication>
 #include <QImage>
@@ -25,11 +24,9 @@ QIcon EveryFile(const QString &folder, const QString &name, std::span<const int>
 {
     QIcon icon;
     for (const int side : sizes) {
-        icon.addFile(QStringLiteral(ONDARIS_APP_IMAGES "/%1/%2x%2/%3.png")
-                         .arg(folder)
-                         .arg(side)
-                         .arg(name),
-                     QSize(side, side));
+        icon.addFile(
+            QStringLiteral(ONDARIS_APP_IMAGES "/%1/%2x%2/%3.png").arg(folder).arg(side).arg(name),
+            QSize(side, side));
     }
     return icon;
 }
@@ -57,15 +54,14 @@ void AppIconsTest::sameAsQtWithEveryFile()
     QFETCH(QIcon, reference);
     QVERIFY(!reference.isNull());
     QCOMPARE(icon.availableSizes(), reference.availableSizes());
-    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+    for (const QIcon::Mode mode :
+         {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
         // Below, between, at and above the sizes there are files of, in squares and not.
         for (const QSize size : {QSize(8, 8), QSize(16, 16), QSize(17, 17), QSize(18, 18),
                                  QSize(20, 20), QSize(24, 24), QSize(40, 40), QSize(48, 48),
                                  QSize(100, 100), QSize(300, 300), QSize(24, 16), QSize(16, 40)}) {
-            const QString where = QStringLiteral("%1x%2 mode %3")
-                                      .arg(size.width())
-                                      .arg(size.height())
-                                      .arg(int(mode));
+            const QString where =
+                QStringLiteral("%1x%2 mode %3").arg(size.width()).arg(size.height()).arg(int(mode));
             QCOMPARE(icon.actualSize(size, mode), reference.actualSize(size, mode));
             QVERIFY2(icon.pixmap(size, mode).toImage() == reference.pixmap(size, mode).toImage(),
                      qPrintable(where));

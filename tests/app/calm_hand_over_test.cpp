@@ -1,6 +1,6 @@
-#include "mainwindow/command_ids.h"
-#include "lifecycle/instance_link.h"
 #include "app_harness.h"
+#include "lifecycle/instance_link.h"
+#include "mainwindow/command_ids.h"
 
 #include <QFileInfo>
 #include <QMessageBox>

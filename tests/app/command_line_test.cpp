@@ -1,5 +1,5 @@
-#include "commandline/command_line.h"
 #include "app_harness.h"
+#include "commandline/command_line.h"
 
 #include <QProcess>
 

@@ -1,5 +1,5 @@
-#include "mainwindow/deferred_icon_style.h"
 #include "app_harness.h"
+#include "mainwindow/deferred_icon_style.h"
 
 #include <QApplication>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "mainwindow/command_ids.h"
-#include "commandline/start_up.h"
 #include "app_harness.h"
+#include "commandline/start_up.h"
 #include "common/message_hook.h"
+#include "mainwindow/command_ids.h"
 
 #include <QFileDialog>
 #include <QStatusBar>

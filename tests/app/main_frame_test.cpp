@@ -1,9 +1,9 @@
-#include "mainwindow/command_ids.h"
-#include "dialogs/help_window.h"
-#include "persistence/recent_files.h"
-#include "mainwindow/status_bar.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
+#include "dialogs/help_window.h"
+#include "mainwindow/command_ids.h"
+#include "mainwindow/status_bar.h"
+#include "persistence/recent_files.h"
 
 #include <QLabel>
 #include <QMdiArea>

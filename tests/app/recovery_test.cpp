@@ -1,8 +1,8 @@
-#include "mainwindow/command_ids.h"
-#include "lifecycle/polite_end.h"
-#include "persistence/recovery_copies.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
+#include "lifecycle/polite_end.h"
+#include "mainwindow/command_ids.h"
+#include "persistence/recovery_copies.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,5 +1,5 @@
-#include "lifecycle/instance_link.h"
 #include "handover/single_instance.h"
+#include "lifecycle/instance_link.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "mainwindow/command_ids.h"
-#include "dialogs/splash.h"
 #include "app_harness.h"
 #include "common/message_hook.h"
+#include "dialogs/splash.h"
 #include "framework/doc_template.h"
+#include "mainwindow/command_ids.h"
 #include "printing/print_support.h"
 
 #include <QCheckBox>
@@ -96,7 +96,8 @@ void StartupTest::startsWithoutStudyOrMessage()
     // The windows carry the program's icon at the sizes window managers ask for.
     const QIcon icon = app->MainFrame()->windowIcon();
     for (const int size : {16, 32, 64, 128}) {
-        QVERIFY2(icon.availableSizes().contains(QSize(size, size)), qPrintable(QString::number(size)));
+        QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+                 qPrintable(QString::number(size)));
         QCOMPARE(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
     }
     app.reset();
@@ -273,8 +274,8 @@ void StartupTest::splashClosesByItself()
     {
         // A key pressed as the logo appears reaches it before any event loop of the dialog's.
         CSplash splash;
-        QCoreApplication::postEvent(&splash,
-                                    new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+        QCoreApplication::postEvent(
+            &splash, new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
         QCOMPARE(splash.Run(), int(QDialog::Rejected));
     }
     for (const auto &[key, result] : {std::pair{Qt::Key_Return, int(QDialog::Accepted)},

@@ -1,10 +1,10 @@
-#include "mainwindow/child_frame.h"
-#include "mainwindow/command_ids.h"
-#include "persistence/recent_files.h"
 #include "app_harness.h"
 #include "charts/curve_chart_view.h"
 #include "common/message_hook.h"
 #include "framework/doc_template.h"
+#include "mainwindow/child_frame.h"
+#include "mainwindow/command_ids.h"
+#include "persistence/recent_files.h"
 
 #include <QFileDialog>
 #include <QListView>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-
 #include <charconv>
 
 // A double written exactly, in hexadecimal, so that QCOMPARE compares every bit of it (Qt compares

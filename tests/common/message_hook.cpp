@@ -1,7 +1,6 @@
 #include "message_hook.h"
 
-MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer)
-    : m_answer(answer)
+MessageRecorder::MessageRecorder(QMessageBox::StandardButton answer) : m_answer(answer)
 {
     messages::SetHook([this](const messages::Shown &shown) {
         m_shown.append(shown);

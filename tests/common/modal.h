@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
-
 #include <functional>
 
 // Runs `act` on the next modal dialog as soon as it is shown, as a user would act on it.

@@ -1,6 +1,5 @@
-#include "framework/modules.h"
-
 #include "build_facts.h"
+#include "framework/modules.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -99,10 +99,13 @@ void StudyFilesTest::newStudyComment_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QByteArray>("bytes");
-    const QByteArray curve = "\x2B" "Aucun commentaire \xE0 propos de cette courbe.";
+    const QByteArray curve = "\x2B"
+                             "Aucun commentaire \xE0 propos de cette courbe.";
     QTest::newRow("bio") << 0 << curve;
     QTest::newRow("bi2") << 1 << curve;
-    QTest::newRow("aff") << 2 << QByteArray("\x2E" "Aucun commentaire \xE0 propos de cet histogramme.");
+    QTest::newRow("aff") << 2
+                         << QByteArray("\x2E"
+                                       "Aucun commentaire \xE0 propos de cet histogramme.");
 }
 
 // A new study saved before any comment is written keeps its default comment, byte for byte.

@@ -49,8 +49,7 @@ QList<double> NumbersIn(const QByteArray &json, const QByteArray &key)
     const qsizetype open = json.indexOf('[', at);
     const qsizetype close = json.indexOf(']', open);
     QList<double> values;
-    for (const QByteArray &item : json.mid(open + 1, close - open - 1).split(','))
-    {
+    for (const QByteArray &item : json.mid(open + 1, close - open - 1).split(',')) {
         const QByteArray number = item.trimmed();
         double value = std::numeric_limits<double>::quiet_NaN();
         std::from_chars(number.constData(), number.constData() + number.size(), value);
@@ -107,10 +106,10 @@ void StudyInfoTest::jsonOfEachKind_data()
     const QStringList common{QStringLiteral("comment"), QStringLiteral("persons"),
                              QStringLiteral("type")};
     const QStringList start{QStringLiteral("curveIntellectual"), QStringLiteral("curvePhysical"),
-                            QStringLiteral("criticalDays"),
-                            QStringLiteral("curveSentimental"),  QStringLiteral("dayLetters"),
-                            QStringLiteral("dayNumbers"),        QStringLiteral("startDate"),
-                            QStringLiteral("startDay"),          QStringLiteral("startText")};
+                            QStringLiteral("criticalDays"),      QStringLiteral("curveSentimental"),
+                            QStringLiteral("dayLetters"),        QStringLiteral("dayNumbers"),
+                            QStringLiteral("startDate"),         QStringLiteral("startDay"),
+                            QStringLiteral("startText")};
     const QStringList scores{QStringLiteral("scoreAverage"),  QStringLiteral("scoreIntellectual"),
                              QStringLiteral("scorePhysical"), QStringLiteral("scoreSentimental"),
                              QStringLiteral("textAverage"),   QStringLiteral("textIntellectual"),
@@ -207,9 +206,9 @@ void StudyInfoTest::textOfABiorythme()
     QCOMPARE(lines.value(6).split(QLatin1Char(' ')).size(), 2 + 31);
     QCOMPARE(lines.value(9), QStringLiteral("Jours critiques :"));
     const qsizetype comment = lines.indexOf(QStringLiteral("Commentaire :"));
-    QCOMPARE(lines.mid(comment), (QStringList{QStringLiteral("Commentaire :"),
-                                              QStringLiteral("  Ligne 1"),
-                                              QStringLiteral("  Ligne 2"), QString()}));
+    QCOMPARE(lines.mid(comment),
+             (QStringList{QStringLiteral("Commentaire :"), QStringLiteral("  Ligne 1"),
+                          QStringLiteral("  Ligne 2"), QString()}));
 }
 
 // Claire, born on 20 September 2026, is 103 days old on 1 January 2027: her 23-day cycle
@@ -250,11 +249,11 @@ void StudyInfoTest::criticalDaysText()
 // 9 x 14): the same day as Claire's, listed after hers.
 void StudyInfoTest::criticalDaysJson()
 {
-    const QString path = WriteStudy(
-        QStringLiteral("claire-paul.bi2"),
-        File(1, "", "Claire Fontaine", "Paul",
-             {Date(COleDateTime(2026, 9, 20)), Date(COleDateTime(2026, 9, 9)),
-              Date(COleDateTime(2027, 1, 1))}));
+    const QString path =
+        WriteStudy(QStringLiteral("claire-paul.bi2"),
+                   File(1, "", "Claire Fontaine", "Paul",
+                        {Date(COleDateTime(2026, 9, 20)), Date(COleDateTime(2026, 9, 9)),
+                         Date(COleDateTime(2027, 1, 1))}));
     const Run run = RunInfo(path, true);
     QCOMPARE(run.code, 0);
     const QJsonArray days = QJsonDocument::fromJson(run.out.toUtf8())
