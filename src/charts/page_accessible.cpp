@@ -15,10 +15,12 @@ namespace {
 class PageTable;
 class PageInterface;
 
-// The pages that the bus has asked for: only they have listeners to tell of a change.
-QHash<const ChartView *, PageInterface *> &AskedPages()
+// The pages that the bus has asked for: only they have listeners to tell of a change. Keyed by
+// the object, not the view: an interface goes while its widget is being destroyed, when the
+// object is no longer a view.
+QHash<const QObject *, PageInterface *> &AskedPages()
 {
-    static QHash<const ChartView *, PageInterface *> pages;
+    static QHash<const QObject *, PageInterface *> pages;
     return pages;
 }
 
@@ -278,7 +280,7 @@ QAccessibleInterface *PageCell::table() const
 
 PageInterface::~PageInterface()
 {
-    AskedPages().remove(static_cast<const ChartView *>(object()));
+    AskedPages().remove(object());
     for (QAccessible::Id id : std::as_const(m_texts))
         QAccessible::deleteAccessibleInterface(id);
     if (m_table)
