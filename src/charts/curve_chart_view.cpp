@@ -91,23 +91,33 @@ QString CurveChartView::DayText(int day) const
     return DayReading::Of(*days, day, showAverage).Lines(showAverage).join(u'\n');
 }
 
+const CurveChartView::ScreenLayout &CurveChartView::LayoutOnScreen(DrawDevice &dc, int height)
+{
+    if (!m_screenLayout || m_screenLayout->fontHeight != height) {
+        const PageFrame frame = CurvePageFrame(ReadPageUnits(dc, height), height);
+        m_screenLayout = ScreenLayout{
+            height, frame,
+            CurveChartColumns(frame, CurveGraphY(frame, int(m_header().persons.size())))};
+    }
+    return *m_screenLayout;
+}
+
 ChartColumns CurveChartView::ScreenColumns()
 {
-    PageFrame frame;
-    OnScreenDevice([&frame](DrawDevice &dc) {
-        const int height = PageFontHeight(dc);
-        frame = CurvePageFrame(ReadPageUnits(dc, height), height);
+    ChartColumns columns;
+    OnScreenDevice([this, &columns](DrawDevice &dc) {
+        columns = LayoutOnScreen(dc, PageFontHeight(dc)).columns;
     });
-    return CurveChartColumns(frame, CurveGraphY(frame, int(m_header().persons.size())));
+    return columns;
 }
 
 void CurveChartView::OnDraw(DrawDevice &dc)
 {
     if (!dc.IsPrinting() && GetDocument()) {
         dc.SaveState();
-        const PageFrame frame = CurvePageFrame(ReadPageUnits(dc, fontHeight), fontHeight);
-        const ChartColumns columns =
-            CurveChartColumns(frame, CurveGraphY(frame, int(m_header().persons.size())));
+        const ScreenLayout &layout = LayoutOnScreen(dc, fontHeight);
+        const PageFrame &frame = layout.frame;
+        const ChartColumns &columns = layout.columns;
         // Inside the column's lines, which the page draws over it.
         const int x = columns.left + m_cursor * columns.step;
         dc.FillPolygon({QPoint(x + 1, columns.top + 1), QPoint(x + columns.step, columns.top + 1),

@@ -5,6 +5,7 @@
 
 #include <QDateTime>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QTimer;
@@ -62,6 +63,15 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
 
 private:
+    // The page's frame and day columns on a screen, measured again only when the font height
+    // changes: the cursor's band and today's mark are placed at every paint.
+    struct ScreenLayout
+    {
+        int fontHeight = 0;
+        PageFrame frame;
+        ChartColumns columns;
+    };
+    const ScreenLayout &LayoutOnScreen(DrawDevice &dc, int fontHeight);
     // The day columns as the screen shows them, in page coordinates.
     ChartColumns ScreenColumns();
     void MoveCursor(int day);
@@ -80,4 +90,5 @@ private:
     int m_cursor = 0;
     int m_today = -1;
     qint32 m_cursorStart = 0;
+    std::optional<ScreenLayout> m_screenLayout;
 };
