@@ -11,7 +11,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -30,11 +29,24 @@ const QString kTitle = QStringLiteral("title");
 constexpr int kLockWaitMs = 3000;
 constexpr int kMostCopies = 10000;
 
-// The copies are named "1.bio", "2.aff", ...: a number, then the study type's extension.
+bool IsAsciiDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// The copies are named "1.bio", "2.aff", ...: a number, then the study type's extension. Read
+// at start when copies wait: checked by hand, so that no regular expression is compiled then.
 bool IsCopyName(const QString &name)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[1-9][0-9]{0,8}\\.[A-Za-z0-9]+$"));
-    return pattern.match(name).hasMatch();
+    const qsizetype dot = name.indexOf(u'.');
+    if (dot < 1 || dot > 9 || name.at(0) == u'0' || dot + 1 == name.size())
+        return false;
+    const QStringView number = QStringView(name).left(dot);
+    const QStringView extension = QStringView(name).mid(dot + 1);
+    return std::all_of(number.begin(), number.end(), IsAsciiDigit) &&
+           std::all_of(extension.begin(), extension.end(), [](QChar c) {
+               return IsAsciiDigit(c) || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+           });
 }
 
 int CopyNumber(const QString &name)

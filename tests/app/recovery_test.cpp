@@ -299,8 +299,9 @@ void RecoveryTest::copiesWithoutIndexEntryAreOffered()
         PutCopy(name, Bytes(anne));
     if (!index.isEmpty())
         PutIndex(index);
-    // What Qt leaves of a copy whose writing was cut short is no copy.
-    PutCopy(u"3.bio.aBcDeF"_s, "half");
+    // What Qt leaves of a copy whose writing was cut short is no copy, nor a file of another name.
+    for (const QString &name : {u"3.bio.aBcDeF"_s, u"04.bio"_s, u"notes.txt"_s, u"5."_s})
+        PutCopy(name, "half");
 
     QCOMPARE(CopyNames(recovery::Read()), (QStringList{u"1.bio"_s, u"2.bio"_s, u"10.bio"_s}));
     QCOMPARE(recovery::Read().at(1).title, u"2.bio"_s);
