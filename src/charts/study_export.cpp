@@ -66,13 +66,6 @@ QString DaysFile(const CDocument &study, ExportFormat format, int span, QByteArr
     return calendar.error;
 }
 
-// Why the study cannot be exported in the format over span, in French; empty when it can.
-QString Refusal(const CDocument &study, ExportFormat format, int span)
-{
-    const std::optional<PageFormat> page = PageFormatOf(format);
-    return page ? PageFormatUnavailable(*page) : DaysRefusal(study, format, span);
-}
-
 } // namespace
 
 const QList<ExportFormatInfo> &ExportFormats()
@@ -102,22 +95,23 @@ bool ExportAllowed(const CDocument &study, ExportFormat format)
     return format != ExportFormat::Ics || StudyDays::Of(study).has_value();
 }
 
-QString ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span)
+ExportResult ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span)
 {
-    if (const QString refusal = Refusal(study, format, span); !refusal.isEmpty())
-        return refusal;
+    if (const QString refusal = DaysRefusal(study, format, span); !refusal.isEmpty())
+        return {refusal, true};
     const std::optional<PageFormat> page = PageFormatOf(format);
     QByteArray bytes;
-    if (!page) {
-        const QString error = DaysFile(study, format, span, bytes);
-        if (!error.isEmpty())
-            return error;
+    if (page) {
+        if (const QString missing = PageFormatUnavailable(*page); !missing.isEmpty())
+            return {missing};
+    } else if (const QString error = DaysFile(study, format, span, bytes); !error.isEmpty()) {
+        return {error};
     }
     const std::optional<WriteFailure> failure =
         page ? WriteWholeFile(path, [&](QIODevice &file) { return WritePage(file, study, *page); })
              : WriteWholeFile(path, bytes);
     if (failure)
-        return QStringLiteral("Impossible d'écrire « %1 » : %2").arg(path, failure->reason);
+        return {QStringLiteral("Impossible d'écrire « %1 » : %2").arg(path, failure->reason)};
     return {};
 }
 
@@ -138,14 +132,10 @@ int RunExport(const QString &outPath, const QString &studyPath, int span, QTextS
             << Qt::endl;
         return 1;
     }
-    if (const QString refusal = DaysRefusal(*study.document, *format, span); !refusal.isEmpty()) {
-        err << refusal << Qt::endl;
-        return 2;
-    }
-    const QString error = ExportStudy(*study.document, *format, outPath, span);
-    if (!error.isEmpty()) {
-        err << error << Qt::endl;
-        return 1;
+    const ExportResult result = ExportStudy(*study.document, *format, outPath, span);
+    if (!result.error.isEmpty()) {
+        err << result.error << Qt::endl;
+        return result.refused ? 2 : 1;
     }
     return 0;
 }

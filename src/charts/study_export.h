@@ -24,11 +24,18 @@ std::optional<ExportFormat> ExportFormatOf(const QString &path);
 // An Affinité study has no start date, so no critical days for a calendar.
 bool ExportAllowed(const CDocument &study, ExportFormat format);
 
+// What an export came to: an empty error on success, else the French reason, and whether the
+// study's days were refused (no calendar, dates past what the format carries, a calendar
+// without events) rather than the file failing.
+struct ExportResult
+{
+    QString error;
+    bool refused = false;
+};
+
 // Writes the study to path, whole or not at all: its page (PDF, PNG, SVG), or its span days
-// (CSV, iCalendar). An empty text on success, else the French reason; an export refused (no
-// calendar, dates past what the format carries, a calendar without events, no SVG module)
-// writes nothing.
-QString ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span);
+// (CSV, iCalendar). A refused export, or one whose module is missing, writes nothing.
+ExportResult ExportStudy(CDocument &study, ExportFormat format, const QString &path, int span);
 
 // `ondaris --export OUT STUDY [--days N]`, without a window and without touching the names
 // list: 0 on success with nothing on err; otherwise a French message on err and 1, or 2 for an

@@ -98,9 +98,10 @@ QString ExportWithDialog(QWidget *parent, CDocument &study, const QString &folde
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const Target target = dialog.Chosen();
-    const QString error = ExportStudy(study, target.format, target.path, StudyDays::kPageSpan);
-    if (!error.isEmpty()) {
-        messages::Show(parent, QMessageBox::Warning, error);
+    const ExportResult result =
+        ExportStudy(study, target.format, target.path, StudyDays::kPageSpan);
+    if (!result.error.isEmpty()) {
+        messages::Show(parent, QMessageBox::Warning, result.error);
         return {};
     }
     return target.path;
