@@ -1,6 +1,7 @@
 #include "charts/study_export.h"
 
 #include "charts/page_export.h"
+#include "framework/file_messages.h"
 #include "framework/whole_file.h"
 #include "studies/study_calendar.h"
 #include "studies/study_csv.h"
@@ -111,7 +112,7 @@ ExportResult ExportStudy(CDocument &study, ExportFormat format, const QString &p
         page ? WriteWholeFile(path, [&](QIODevice &file) { return WritePage(file, study, *page); })
              : WriteWholeFile(path, bytes);
     if (failure)
-        return {QStringLiteral("Impossible d'écrire « %1 » : %2").arg(path, failure->reason)};
+        return {file_messages::CannotWrite(path, failure->reason)};
     return {};
 }
 

@@ -50,6 +50,19 @@ QStringList Arguments(int argc, char *argv[])
     return arguments;
 }
 
+QString UnreadableArgument(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray bytes(argv[i]);
+        const QString read = QString::fromLocal8Bit(bytes);
+        if (read.toLocal8Bit() != bytes)
+            return QStringLiteral("Le nom « %1 » n'est pas valide dans le codage du système : "
+                                  "renommez le fichier ou choisissez un autre nom.")
+                .arg(read);
+    }
+    return {};
+}
+
 std::optional<int> AnswerWithoutWindows(const CommandLine &line)
 {
     switch (line.mode) {

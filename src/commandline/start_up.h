@@ -10,6 +10,10 @@ struct CommandLine;
 namespace start_up {
 
 QStringList Arguments(int argc, char *argv[]);
+// The French refusal of the first argument that the system's encoding cannot carry: read, it
+// would name another file, and a file written under it would replace that one. Empty when all
+// are whole.
+QString UnreadableArgument(int argc, char *argv[]);
 
 // Answers the command lines that need no window system (help, version, errors) and the one
 // that needs a display when there is none; returns the exit code then. For the tools that

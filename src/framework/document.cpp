@@ -5,6 +5,7 @@
 #include "framework/message_box.h"
 #include "framework/whole_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -44,8 +45,12 @@ QString CDocument::ReadFile(const QString &path)
 
 QString CDocument::WriteFile(const QString &path)
 {
-    if (WriteWholeFile(path, [this](QIODevice &file) { return WriteTo(file).isEmpty(); }))
-        return file_messages::SaveFailed();
+    const std::optional<WriteFailure> failure =
+        WriteWholeFile(path, [this](QIODevice &file) { return WriteTo(file).isEmpty(); });
+    // The described first line, then where and why, as an export says it.
+    if (failure)
+        return file_messages::SaveFailed() + u'\n' +
+               file_messages::CannotWrite(QDir::toNativeSeparators(path), failure->reason);
     SetPathName(path);
     SetModifiedFlag(false);
     return {};

@@ -17,6 +17,11 @@ QString SaveFailed()
     return QStringLiteral("L'enregistrement du document a échoué.");
 }
 
+QString CannotWrite(const QString &path, const QString &reason)
+{
+    return QStringLiteral("Impossible d'écrire « %1 » : %2").arg(path, reason);
+}
+
 QString ForReadError(CArchive::Error error)
 {
     switch (error) {

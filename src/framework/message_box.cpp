@@ -15,6 +15,8 @@ Hook &hook()
     return h;
 }
 
+bool g_windowless = false;
+
 QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
                                 QMessageBox::StandardButton defaultButton)
 {
@@ -22,7 +24,7 @@ QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
         return hook()(shown);
     // A windowless run has no widget to show a box with: the message goes where its own go,
     // and nothing is chosen.
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    if (g_windowless || !qobject_cast<QApplication *>(QCoreApplication::instance())) {
         std::fputs((shown.text + u'\n').toLocal8Bit().constData(), stderr);
         return QMessageBox::NoButton;
     }
@@ -46,6 +48,11 @@ QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
 }
 
 } // namespace
+
+void SetWindowless(bool windowless)
+{
+    g_windowless = windowless;
+}
 
 QMessageBox::StandardButton Show(QWidget *parent, QMessageBox::Icon icon, const QString &text,
                                  QMessageBox::StandardButtons buttons,

@@ -36,6 +36,10 @@ struct Shown
     QList<NamedButton> named; // the buttons with texts of their own, for Choose
 };
 
+// While no one can see a box (the display is gone, the session is ending), every message goes
+// to standard error and nothing is chosen.
+void SetWindowless(bool windowless);
+
 // A test answers the boxes instead of a user: while a hook is set no box is shown and the
 // hook's answer is returned. An empty function removes the hook.
 using Hook = std::function<QMessageBox::StandardButton(const Shown &)>;

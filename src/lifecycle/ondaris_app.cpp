@@ -32,6 +32,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMdiArea>
+#include <QScopeGuard>
+#include <QSessionManager>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -87,6 +89,9 @@ bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
     m_frame->SetCloseCheck([this]() { return m_studies->CloseAll(); });
     ConnectAppCommands();
     connect(m_frame.get(), &CMainFrame::filesDropped, this, &COndarisApp::OpenFiles);
+    // A logout may end the program without a signal once the session manager has asked it to
+    // save: the work is kept then, and the program goes on if the logout is cancelled.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &COndarisApp::KeepWork);
 
     // A study that cannot be opened ends the start, unless another one named with it opened.
     qsizetype opened = 0;
@@ -124,11 +129,12 @@ void COndarisApp::OfferRecovery()
 {
     if (!recovery::Pending())
         return;
-    const QList<recovery::Copy> copies = recovery::Read();
-    if (copies.isEmpty()) {
-        recovery::Discard();
+    // Held until answered: a program starting meanwhile does not offer the same copies.
+    recovery::Orphans orphans;
+    SaySetAside(orphans.SetAsideNow());
+    const QList<recovery::Copy> copies = orphans.Copies();
+    if (copies.isEmpty())
         return;
-    }
     QString text;
     if (copies.size() == 1) {
         text = QStringLiteral("Ondaris a été arrêté sans que l'étude « %1 » soit enregistrée. "
@@ -150,7 +156,7 @@ void COndarisApp::OfferRecovery()
                           {QMessageBox::No, QStringLiteral("Ignorer")}},
                          QMessageBox::Yes);
     if (answer == QMessageBox::No) {
-        recovery::Forget(copies);
+        orphans.Forget(copies);
         return;
     }
     // Escape, the close box or a signal: the copies wait for the next start.
@@ -158,7 +164,7 @@ void COndarisApp::OfferRecovery()
         return;
     for (const recovery::Copy &copy : copies) {
         if (m_studies->RestoreCopy(copy)) {
-            recovery::Forget({copy});
+            orphans.Forget({copy});
             continue;
         }
         messages::Show(m_frame.get(), QMessageBox::Warning,
@@ -167,6 +173,24 @@ void COndarisApp::OfferRecovery()
                                       "nouveau au prochain démarrage.")
                            .arg(copy.title, QDir::toNativeSeparators(copy.file)));
     }
+}
+
+void COndarisApp::SaySetAside(const QList<recovery::SetAside> &copies)
+{
+    if (copies.isEmpty())
+        return;
+    QStringList lines;
+    for (const recovery::SetAside &copy : copies) {
+        lines << (copy.file.isEmpty()
+                      ? QStringLiteral("« %1 », qui n'a pu être déplacée et a été supprimée")
+                            .arg(copy.title)
+                      : QStringLiteral("« %1 », mise de côté dans « %2 »")
+                            .arg(copy.title, QDir::toNativeSeparators(copy.file)));
+    }
+    messages::Show(m_frame.get(), QMessageBox::Warning,
+                   QStringLiteral("Ces copies de secours sont illisibles et ne vous seront plus "
+                                  "proposées :\n%1")
+                       .arg(lines.join(u'\n')));
 }
 
 bool COndarisApp::CloseWithoutQuestions()
@@ -188,6 +212,22 @@ bool COndarisApp::CloseWithoutQuestions()
     }
     m_frame->close();
     return true;
+}
+
+void COndarisApp::KeepWork()
+{
+    // Nobody may be there to read a box.
+    messages::SetWindowless(true);
+    const auto boxesAgain = qScopeGuard([]() { messages::SetWindowless(false); });
+    if (m_studies && !m_studies->KeepCopiesNow()) {
+        std::fputs(QStringLiteral("Ondaris : les copies de secours des études modifiées n'ont pu "
+                                  "être écrites dans « %1 ».\n")
+                       .arg(QDir::toNativeSeparators(recovery::Folder()))
+                       .toLocal8Bit()
+                       .constData(),
+                   stderr);
+    }
+    SaveNamesIfWanted();
 }
 
 void COndarisApp::ConnectAppCommands()

@@ -15,6 +15,9 @@ class RecentFiles;
 class StudyCommands;
 class StudyManager;
 struct CommandLine;
+namespace recovery {
+struct SetAside;
+}
 
 // The application: the names list and its data directory, the study types, the main window,
 // and the commands that belong to no study (assistants, open, calendar, names, about).
@@ -52,6 +55,10 @@ public:
     // written: then the window and every study stay open, and a message says so once the
     // event loop runs again.
     bool CloseWithoutQuestions();
+    // What is kept when the program may end at any moment without a word from the user (the
+    // session's save request, a lost display): the changed studies' recovery copies and the
+    // names list, written now, every failure said on standard error; the studies stay open.
+    void KeepWork();
 
     void OnFileNew();
     void OnFileOpen();
@@ -70,6 +77,8 @@ private:
     // The studies that a signal ended unsaved: "Récupérer" reopens them, "Ignorer" forgets
     // them, and without an answer they are offered again at the next start.
     void OfferRecovery();
+    // Copies that did not read, moved out of the way once: the user is told where.
+    void SaySetAside(const QList<recovery::SetAside> &copies);
     void OpenRecentFile(const QString &path);
 
     std::unique_ptr<RecentFiles> m_recent;

@@ -12,7 +12,8 @@
 
 namespace {
 
-constexpr std::array kSignals{SIGTERM, SIGINT};
+// A closed terminal sends SIGHUP, Ctrl+\ SIGQUIT: the work is kept as for a logout.
+constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP, SIGQUIT};
 
 // Read by the notifier, written by the handler.
 int g_readEnd = -1;

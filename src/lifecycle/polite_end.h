@@ -4,10 +4,11 @@
 
 class QSocketNotifier;
 
-// Turns SIGTERM and SIGINT (a logout, `kill`, Ctrl+C) into `requested`, emitted from the event
-// loop like any other event, so that the program ends through its usual path and no write is cut
-// short. The handler only writes a byte to a pipe. A signal that was ignored when the program
-// started (a background job of a shell) stays ignored. One instance at a time.
+// Turns SIGTERM, SIGINT, SIGHUP and SIGQUIT (a logout, `kill`, Ctrl+C, a closed terminal,
+// Ctrl+\) into `requested`, emitted from the event loop like any other event, so that the
+// program ends through its usual path and no write is cut short. The handler only writes a byte
+// to a pipe. A signal that was ignored when the program started (a background job of a shell)
+// stays ignored. One instance at a time.
 class PoliteEnd : public QObject
 {
     Q_OBJECT

@@ -3,11 +3,13 @@
 #include "commandline/command_line.h"
 #include "commandline/start_up.h"
 #include "lifecycle/instance_link.h"
+#include "lifecycle/lost_display.h"
 #include "lifecycle/ondaris_app.h"
 #include "lifecycle/polite_end.h"
 #include "lifecycle/print_run.h"
 
 #include <QApplication>
+#include <cstdio>
 
 namespace {
 
@@ -15,6 +17,8 @@ namespace {
 int Run(const CommandLine &line, PoliteEnd &politeEnd, InstanceLink &instance, COndarisApp &app,
         const std::function<void(COndarisApp &)> &running)
 {
+    // From the first study opened on: kept before Qt ends the program for a lost display.
+    const LostDisplay lostDisplay([&app]() { app.KeepWork(); });
     if (!app.InitInstance(line))
         return 1;
     app.TakeHandOvers(instance);
@@ -40,6 +44,10 @@ int Run(const CommandLine &line, PoliteEnd &politeEnd, InstanceLink &instance, C
 
 int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> &running)
 {
+    if (const QString refusal = start_up::UnreadableArgument(argc, argv); !refusal.isEmpty()) {
+        std::fputs((refusal + u'\n').toLocal8Bit().constData(), stderr);
+        return CommandLine::kUsageError;
+    }
     const CommandLine line = ParseCommandLine(start_up::Arguments(argc, argv));
     if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
         return *answered;

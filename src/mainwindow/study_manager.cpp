@@ -7,8 +7,10 @@
 #include "framework/scroll_view.h"
 #include "mainwindow/app_icons.h"
 #include "mainwindow/child_frame.h"
+#include "persistence/background_copies.h"
 #include "persistence/recent_files.h"
 #include "persistence/recovery_copies.h"
+#include "persistence/recovery_session.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -42,7 +44,9 @@ QIcon StudyIcon(int resourceId)
 } // namespace
 
 StudyManager::StudyManager(QMdiArea &area, RecentFiles &recent, ViewFactory views, QObject *parent)
-    : QObject(parent), m_area(area), m_recent(recent), m_views(std::move(views))
+    : QObject(parent), m_area(area), m_recent(recent), m_views(std::move(views)),
+      m_session(std::make_unique<recovery::Session>()),
+      m_copies(std::make_unique<recovery::BackgroundCopies>(*m_session))
 {
     connect(&m_area, &QMdiArea::subWindowActivated, this, &StudyManager::activeChanged);
 }
@@ -211,26 +215,23 @@ bool StudyManager::CloseAll()
 
 bool StudyManager::CloseAllKeepingCopies()
 {
-    QList<recovery::Copy> written;
-    QList<CDocument *> copied;
+    // Copies that could be written stay beside the earlier ones of the studies left open: a
+    // kill from now on still finds them.
+    if (!KeepCopiesNow())
+        return false;
+    // Their changes are safe in the copies, which stay for the next start: nothing is lost when
+    // they close.
     for (CDocument *document : std::as_const(m_documents)) {
-        if (!document->IsModified())
-            continue;
-        const std::optional<recovery::Copy> copy = recovery::Keep(*document);
-        if (!copy) {
-            // All or nothing: the studies stay open as they were, and no copy of this end waits
-            // beside them to be offered later.
-            recovery::Forget(written);
-            return false;
-        }
-        written << *copy;
-        copied << document;
-    }
-    // Their changes are safe in the copies: nothing is lost when they close.
-    for (CDocument *document : std::as_const(copied))
+        m_copies->Unwatch(*document, true);
         document->SetModifiedFlag(false);
+    }
     CloseAllFrames();
     return true;
+}
+
+bool StudyManager::KeepCopiesNow()
+{
+    return m_copies->KeepNow(m_documents);
 }
 
 bool StudyManager::RestoreCopy(const recovery::Copy &copy)
@@ -254,7 +255,10 @@ bool StudyManager::RestoreCopy(const recovery::Copy &copy)
     // so that the study is not open twice.
     if (open)
         CloseStudy(*open);
+    CDocument *restored = document.get();
     AdoptDocument(std::move(document));
+    // This program's own copy, before the one it came from is forgotten.
+    m_copies->KeepNow({restored});
     return true;
 }
 
@@ -319,6 +323,7 @@ void StudyManager::AdoptDocument(std::unique_ptr<CDocument> document)
     CDocument *adopted = document.release();
     adopted->setParent(this);
     m_documents << adopted;
+    m_copies->Watch(*adopted);
     connect(adopted, &CDocument::titleChanged, this, [this, adopted]() {
         RetitleFrames(*adopted);
         Q_EMIT activeChanged();
@@ -361,6 +366,7 @@ void StudyManager::FrameGone(CChildFrame *frame)
         }
         m_documents.removeAll(document);
         m_closing.removeAll(document);
+        m_copies->Unwatch(*document, false);
         document->deleteLater();
     }
     Q_EMIT activeChanged();

@@ -14,8 +14,10 @@ class CScrollView;
 class QMdiArea;
 class RecentFiles;
 namespace recovery {
+class BackgroundCopies;
 struct Copy;
-}
+class Session;
+} // namespace recovery
 
 // The open studies and their windows: the study types, creating, opening, saving and closing
 // studies, asking about unsaved changes, and more windows on one study.
@@ -54,6 +56,9 @@ public:
     // Closes every study without a question, once a recovery copy of each modified one is
     // kept; false when a copy could not be written: then every study stays open as it was.
     bool CloseAllKeepingCopies();
+    // Writes the recovery copy of each modified study now, the studies staying open (the
+    // session's save request, a lost display); false when one could not be written.
+    bool KeepCopiesNow();
     // Opens a recovery copy as the study it was: modified, and saved to its own file or, for a
     // study never saved, named as a new study of its type. The copy takes the place of its
     // study opened unchanged from the same file. False when it was not opened.
@@ -96,4 +101,7 @@ private:
     QList<CChildFrame *> m_frames;
     QList<const CDocument *> m_closing; // studies whose closing the user has agreed to
     QString m_lastFolder;
+    // Each changed study's copy, kept a few seconds after its changes and removed with them.
+    std::unique_ptr<recovery::Session> m_session;
+    std::unique_ptr<recovery::BackgroundCopies> m_copies;
 };

@@ -1,112 +1,63 @@
 #include "persistence/recovery_copies.h"
 
-#include "framework/doc_template.h"
-#include "framework/document.h"
-#include "framework/whole_file.h"
+#include "persistence/recovery_index.h"
+#include "studies/study_loader.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <algorithm>
 
 namespace recovery {
 
 namespace {
 
-const QString kIndex = QStringLiteral("index.json");
-const QString kLock = QStringLiteral("index.lock");
-const QString kCopy = QStringLiteral("copy");
-const QString kPathName = QStringLiteral("file");
-const QString kTitle = QStringLiteral("title");
+// A former version kept its copies at the top of the folder, under a lock that a program held
+// only while it wrote the index: taken as it did.
+const QString kTopLock = QStringLiteral("index.lock");
+constexpr int kTopLockWaitMs = 3000;
 
-// Two programs ending at once (a logout with two windows) share the index: each reads and
-// writes it under this lock. A program that cannot take it in time still keeps its copy.
-constexpr int kLockWaitMs = 3000;
-constexpr int kMostCopies = 10000;
-
-bool IsAsciiDigit(QChar c)
+// A copy reads when its study type's reader takes it whole; its persons go to a list of its
+// own, not the application's, until the user takes the copy back.
+bool Reads(const QString &file)
 {
-    return c >= u'0' && c <= u'9';
+    return LoadStudy(file).document != nullptr;
 }
 
-// The copies are named "1.bio", "2.aff", ...: a number, then the study type's extension. Read
-// at start when copies wait: checked by hand, so that no regular expression is compiled then.
-bool IsCopyName(const QString &name)
+// "Jean.bio", or "Jean (2).bio" when a copy set aside before took that name: the study's title
+// with the copy's extension, which a study never saved lacks.
+QString FreeName(const QDir &folder, const Copy &copy)
 {
-    const qsizetype dot = name.indexOf(u'.');
-    if (dot < 1 || dot > 9 || name.at(0) == u'0' || dot + 1 == name.size())
-        return false;
-    const QStringView number = QStringView(name).left(dot);
-    const QStringView extension = QStringView(name).mid(dot + 1);
-    return std::all_of(number.begin(), number.end(), IsAsciiDigit) &&
-           std::all_of(extension.begin(), extension.end(), [](QChar c) {
-               return IsAsciiDigit(c) || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
-           });
+    const QString suffix = u'.' + QFileInfo(copy.file).suffix();
+    QString base = copy.title.endsWith(suffix, Qt::CaseInsensitive)
+                       ? copy.title.chopped(suffix.size())
+                       : copy.title;
+    // The title is the user's, and may hold what a file name cannot.
+    base.replace(u'/', u'_');
+    if (base.isEmpty() || base.startsWith(u'.'))
+        base.prepend(QStringLiteral("copie"));
+    QString name = base + suffix;
+    for (int n = 2; QFileInfo::exists(folder.filePath(name)); ++n)
+        name = QStringLiteral("%1 (%2)%3").arg(base).arg(n).arg(suffix);
+    return folder.filePath(name);
 }
 
-int CopyNumber(const QString &name)
+QString SameStudy(const Copy &copy)
 {
-    return name.section(u'.', 0, 0).toInt();
-}
-
-// The first number that no file takes yet, taken by creating the file: a program ending at the
-// same moment cannot take it too.
-QString ReserveName(const QDir &folder, const QString &extension)
-{
-    for (int number = 1; number < kMostCopies; ++number) {
-        QFile file(folder.filePath(QString::number(number) + extension));
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return file.fileName();
-        if (!file.exists())
-            return {};
-    }
-    return {};
-}
-
-bool WriteCopy(CDocument &document, const QString &path)
-{
-    return !WriteWholeFile(
-        path, [&document](QIODevice &file) { return document.WriteTo(file).isEmpty(); });
-}
-
-bool WriteIndex(const QDir &folder, const QList<Copy> &copies)
-{
-    QJsonArray entries;
-    for (const Copy &copy : copies) {
-        entries.append(QJsonObject{{kCopy, QFileInfo(copy.file).fileName()},
-                                   {kPathName, copy.pathName},
-                                   {kTitle, copy.title}});
-    }
-    return !WriteWholeFile(folder.filePath(kIndex), QJsonDocument(entries).toJson());
-}
-
-QList<Copy> ReadIndex(const QDir &folder)
-{
-    QFile index(folder.filePath(kIndex));
-    QList<Copy> copies;
-    if (!index.open(QIODevice::ReadOnly))
-        return copies;
-    const QJsonArray entries = QJsonDocument::fromJson(index.readAll()).array();
-    for (const QJsonValue &value : entries) {
-        const QJsonObject entry = value.toObject();
-        const QString name = entry.value(kCopy).toString();
-        // Only a file of the folder itself, however the index was edited: "." and ".." are
-        // plain names too, but of folders.
-        if (name.isEmpty() || QFileInfo(name).fileName() != name ||
-            !QFileInfo(folder.filePath(name)).isFile())
-            continue;
-        copies << Copy{folder.filePath(name), entry.value(kPathName).toString(),
-                       entry.value(kTitle).toString()};
-    }
-    return copies;
+    return copy.pathName.isEmpty() ? QString() : QFileInfo(copy.pathName).absoluteFilePath();
 }
 
 } // namespace
+
+struct Orphans::Set
+{
+    QString folder;
+    bool top = false;
+    std::unique_ptr<QLockFile> lock;
+    QList<Copy> copies;
+};
 
 QString Folder()
 {
@@ -114,79 +65,135 @@ QString Folder()
            QStringLiteral("/recovery");
 }
 
+QString SetAsideFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
+           QStringLiteral("/copies-illisibles");
+}
+
 bool Pending()
 {
     return QFileInfo(Folder()).isDir();
 }
 
-QList<Copy> Read()
+Orphans::Orphans()
 {
-    const QDir folder(Folder());
-    QList<Copy> copies = ReadIndex(folder);
-    QStringList indexed;
-    for (const Copy &copy : std::as_const(copies))
-        indexed << QFileInfo(copy.file).fileName();
-    QStringList unindexed;
-    for (const QString &name : folder.entryList(QDir::Files)) {
-        if (IsCopyName(name) && !indexed.contains(name))
-            unindexed << name;
+    const QDir root(Folder());
+    if (!root.exists())
+        return;
+    auto top = std::make_unique<QLockFile>(root.filePath(kTopLock));
+    // A program that cannot take the lock in time reads all the same, as a former one did.
+    if (!top->tryLock(kTopLockWaitMs))
+        top.reset();
+    ReadSet(root.path(), std::move(top));
+    // The folders of programs that are gone, oldest first: a program's lock is held by its
+    // process alone, whatever its age.
+    const QStringList programs =
+        root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Time | QDir::Reversed);
+    for (const QString &name : programs) {
+        auto lock = std::make_unique<QLockFile>(root.filePath(name + QStringLiteral(".lock")));
+        lock->setStaleLockTime(0);
+        if (lock->tryLock(0))
+            ReadSet(root.filePath(name), std::move(lock));
     }
-    std::sort(unindexed.begin(), unindexed.end(),
-              [](const QString &a, const QString &b) { return CopyNumber(a) < CopyNumber(b); });
-    for (const QString &name : std::as_const(unindexed))
-        copies << Copy{folder.filePath(name), QString(), name};
-    return copies;
-}
 
-std::optional<Copy> Keep(CDocument &document)
-{
-    const QDir folder(Folder());
-    if (!folder.mkpath(QStringLiteral(".")))
-        return std::nullopt;
-    const CDocTemplate *docTemplate = document.GetDocTemplate();
-    const QString extension =
-        docTemplate ? docTemplate->GetDocString(CDocTemplate::filterExt) : QString();
-    const QString file = ReserveName(folder, extension);
-    if (file.isEmpty())
-        return std::nullopt;
-    if (!WriteCopy(document, file)) {
-        QFile::remove(file);
-        return std::nullopt;
-    }
-    const Copy kept{file, document.GetPathName(), document.GetTitle()};
-    // Without its entry the copy is still found by its name, and offered all the same.
-    QLockFile lock(folder.filePath(kLock));
-    if (lock.tryLock(kLockWaitMs))
-        WriteIndex(folder, ReadIndex(folder) << kept);
-    return kept;
-}
-
-void Forget(const QList<Copy> &copies)
-{
-    const QDir folder(Folder());
-    QList<Copy> left;
-    {
-        QLockFile lock(folder.filePath(kLock));
-        const bool locked = lock.tryLock(kLockWaitMs);
-        for (const Copy &copy : Read()) {
-            const bool forgotten = std::any_of(copies.begin(), copies.end(),
-                                               [&](const Copy &c) { return c.file == copy.file; });
-            if (forgotten)
-                QFile::remove(copy.file);
-            else
-                left << copy;
+    // The newest copy of each study stands for it; the others go with it.
+    for (const auto &set : m_sets) {
+        for (const Copy &copy : std::as_const(set->copies)) {
+            const QString study = SameStudy(copy);
+            const auto same = std::find_if(m_copies.begin(), m_copies.end(), [&](const Copy &c) {
+                return !study.isEmpty() && SameStudy(c) == study;
+            });
+            if (same == m_copies.end()) {
+                m_copies << copy;
+            } else if (QFileInfo(copy.file).lastModified() >=
+                       QFileInfo(same->file).lastModified()) {
+                Copy newer = copy;
+                newer.older = same->older << same->file;
+                *same = newer;
+            } else {
+                same->older << copy.file;
+            }
         }
-        // The entries of the copies left rebuild an index that could not be written before.
-        if (locked && !left.isEmpty())
-            WriteIndex(folder, left);
     }
-    if (left.isEmpty())
-        Discard();
 }
 
-void Discard()
+Orphans::~Orphans()
 {
-    QDir(Folder()).removeRecursively();
+    for (const auto &set : m_sets) {
+        // A folder left without copies goes, with what a write cut short may have left in it,
+        // while its lock still keeps other programs out of it.
+        if (!set->copies.isEmpty() || !set->lock)
+            continue;
+        if (!set->top) {
+            QDir(set->folder).removeRecursively();
+            continue;
+        }
+        // What a former version's write cut short left beside its copies; never a lock, nor a
+        // running program's folder.
+        const QDir top(set->folder);
+        for (const QString &name : top.entryList(QDir::Files | QDir::Hidden)) {
+            if (!name.endsWith(QStringLiteral(".lock")))
+                QFile::remove(top.filePath(name));
+        }
+    }
+    m_sets.clear();
+    QDir().rmdir(Folder());
+}
+
+void Orphans::ReadSet(const QString &folder, std::unique_ptr<QLockFile> lock)
+{
+    auto set = std::make_unique<Set>();
+    set->folder = folder;
+    set->top = folder == Folder();
+    set->lock = std::move(lock);
+    const QList<Copy> copies = index::Read(QDir(folder));
+    for (const Copy &copy : copies) {
+        if (Reads(copy.file)) {
+            set->copies << copy;
+            continue;
+        }
+        // Offered, it would fail again at every start: out of the way once, and said.
+        const QDir aside(SetAsideFolder());
+        const QString moved = aside.mkpath(QStringLiteral(".")) ? FreeName(aside, copy) : QString();
+        if (moved.isEmpty() || !QFile::rename(copy.file, moved)) {
+            QFile::remove(copy.file);
+            m_setAside << SetAside{copy.title, QString()};
+        } else {
+            m_setAside << SetAside{copy.title, moved};
+        }
+    }
+    if (copies.size() != set->copies.size() || set->copies.isEmpty())
+        Tidy(*set);
+    m_sets.push_back(std::move(set));
+}
+
+void Orphans::Forget(const QList<Copy> &copies)
+{
+    for (const Copy &copy : copies) {
+        QFile::remove(copy.file);
+        for (const QString &older : copy.older)
+            QFile::remove(older);
+    }
+    for (const auto &set : m_sets) {
+        const qsizetype before = set->copies.size();
+        set->copies.removeIf([](const Copy &copy) { return !QFileInfo::exists(copy.file); });
+        if (set->copies.size() != before)
+            Tidy(*set);
+    }
+    m_copies.removeIf([](const Copy &copy) { return !QFileInfo::exists(copy.file); });
+}
+
+void Orphans::Tidy(Set &set)
+{
+    const QDir folder(set.folder);
+    // Only under the folder's lock: a program that could not take it may still be writing.
+    if (!set.lock)
+        return;
+    if (set.copies.isEmpty())
+        index::Remove(folder);
+    else
+        index::Write(folder, set.copies);
 }
 
 } // namespace recovery

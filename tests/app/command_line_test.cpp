@@ -1,7 +1,10 @@
 #include "app_harness.h"
 #include "commandline/command_line.h"
+#include "commandline/start_up.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
+#include <csignal>
 
 using namespace harness;
 using Mode = CommandLine::Mode;
@@ -22,6 +25,9 @@ private Q_SLOTS:
     void programExitCodes();
     void refusedWithoutDisplay_data();
     void refusedWithoutDisplay();
+    void unreadableNames_data();
+    void unreadableNames();
+    void windowWithNoStudyOpened();
 };
 
 void CommandLineTest::initTestCase()
@@ -214,6 +220,70 @@ void CommandLineTest::refusedWithoutDisplay()
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()),
              QStringLiteral("Ondaris a besoin d'un affichage graphique : aucun écran n'est "
                             "disponible (DISPLAY et WAYLAND_DISPLAY sont vides).\n"));
+}
+
+void CommandLineTest::unreadableNames_data()
+{
+    QTest::addColumn<QByteArrayList>("arguments");
+    QTest::addColumn<QString>("refusal");
+    const QString refusal = QStringLiteral("Le nom « %1 » n'est pas valide dans le codage du "
+                                           "système : renommez le fichier ou choisissez un autre "
+                                           "nom.");
+    QTest::newRow("UTF-8 names") << QByteArrayList{"--export", "été.csv", "Zoé.bio"} << QString();
+    QTest::newRow("a Latin-1 export name") << QByteArrayList{"--export", "r\xfe.csv", "jean.bio"}
+                                           << refusal.arg(QStringLiteral("r\uFFFD.csv"));
+    QTest::newRow("a Latin-1 study name")
+        << QByteArrayList{"\xe9t\xe9.bio"} << refusal.arg(QStringLiteral("\uFFFDt\uFFFD.bio"));
+}
+
+// Read as UTF-8, a name in another encoding would come back naming another file.
+void CommandLineTest::unreadableNames()
+{
+    QFETCH(QByteArrayList, arguments);
+    QFETCH(QString, refusal);
+    arguments.prepend("ondaris");
+    std::vector<char *> argv;
+    for (QByteArray &argument : arguments)
+        argv.push_back(argument.data());
+    QCOMPARE(start_up::UnreadableArgument(int(argv.size()), argv.data()), refusal);
+}
+
+namespace {
+
+// Whether the process has its handler for SIGTERM in place: "SigCgt" of its status.
+bool CatchesSigterm(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (SIGTERM - 1)) & 1U;
+    }
+    return false;
+}
+
+} // namespace
+
+// The window asked to open only a study that does not read: the start ends, and says it failed.
+void CommandLineTest::windowWithNoStudyOpened()
+{
+    const QTemporaryDir folder;
+    QFile broken(folder.filePath(QStringLiteral("broken.bio")));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("\x04Jean");
+    broken.close();
+    QProcess program;
+    program.setWorkingDirectory(folder.path());
+    program.start(QStringLiteral(ONDARIS_PROGRAM), {QStringLiteral("broken.bio")});
+    QVERIFY(program.waitForStarted());
+    // "Format de fichier inattendu." waits for an answer that nobody gives here; a polite end
+    // closes it as a logout would, and the start goes on to its end.
+    QTRY_VERIFY_WITH_TIMEOUT(CatchesSigterm(program.processId()), 20000);
+    ::kill(pid_t(program.processId()), SIGTERM);
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
 }
 
 QTEST_MAIN(CommandLineTest)

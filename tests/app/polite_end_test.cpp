@@ -4,7 +4,8 @@
 #include <QTest>
 #include <csignal>
 
-// SIGTERM and SIGINT reach the program as one request through its event loop.
+// The signals of a logout, a kill, Ctrl+C, a closed terminal and Ctrl+\ reach the program as one
+// request through its event loop.
 class PoliteEndTest : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,8 @@ void PoliteEndTest::signalsAskOnceForTheEnd_data()
     QTest::addColumn<int>("number");
     QTest::newRow("SIGTERM (logout, kill)") << SIGTERM;
     QTest::newRow("SIGINT (Ctrl+C)") << SIGINT;
+    QTest::newRow("SIGHUP (a closed terminal)") << SIGHUP;
+    QTest::newRow("SIGQUIT (Ctrl+\\)") << SIGQUIT;
 }
 
 void PoliteEndTest::signalsAskOnceForTheEnd()
@@ -50,7 +53,7 @@ void PoliteEndTest::signalsAskOnceForTheEnd()
         QVERIFY(end.IsRequested());
 
         std::raise(number);
-        std::raise(SIGTERM + SIGINT - number);
+        std::raise(number == SIGTERM ? SIGINT : SIGTERM);
         QTest::qWait(50);
         QCOMPARE(requested.count(), 1);
     }

@@ -1,13 +1,21 @@
 #include "app_harness.h"
 #include "common/message_hook.h"
+#include "framework/doc_template.h"
+#include "framework/whole_file.h"
+#include "lifecycle/lost_display.h"
 #include "lifecycle/polite_end.h"
 #include "mainwindow/command_ids.h"
 #include "persistence/recovery_copies.h"
+#include "persistence/recovery_session.h"
+#include "studies/study_loader.h"
+#include "studies/study_types.h"
 
+#include <QDirIterator>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
+#include <QSessionManager>
 #include <csignal>
 
 using namespace harness;
@@ -23,23 +31,28 @@ private Q_SLOTS:
     void init()
     {
         ResetStore();
-        recovery::Discard();
+        QDir(recovery::Folder()).removeRecursively();
         QFile::remove(recovery::Folder());
+        QDir(recovery::SetAsideFolder()).removeRecursively();
     }
 
     void unsavedStudiesComeBackAsTheyWere();
+    void everyWayOfEndingKeepsTheWork_data();
+    void everyWayOfEndingKeepsTheWork();
     void answers_data();
     void answers();
     void tamperedIndex_data();
     void tamperedIndex();
     void noAnswerKeepsTheCopies_data();
     void noAnswerKeepsTheCopies();
-    void aCopyThatDoesNotOpenIsKept();
+    void aCopyThatDoesNotReadIsSetAsideOnce();
+    void theNewestCopyOfAStudyWins();
     void copiesWithoutIndexEntryAreOffered_data();
     void copiesWithoutIndexEntryAreOffered();
     void aCopyTakesThePlaceOfItsStudyOpenedUnchanged();
+    void aCopyNotWrittenKeepsTheStudiesOpen_data();
     void aCopyNotWrittenKeepsTheStudiesOpen();
-    void aCopyIsKeptBesideAnotherProgramsOnes();
+    void anotherProgramsCopiesAreLeftAlone();
 };
 
 namespace {
@@ -60,8 +73,9 @@ void EndBySignal(COndarisApp &app, int number, bool copiesWritten = true)
 // A copy left in the recovery folder as a former end left it, with or without its entry.
 void PutCopy(const QString &name, const QByteArray &bytes)
 {
-    QVERIFY(QDir().mkpath(recovery::Folder()));
-    QFile copy(QDir(recovery::Folder()).filePath(name));
+    const QString path = QDir(recovery::Folder()).filePath(name);
+    QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+    QFile copy(path);
     QVERIFY(copy.open(QIODevice::WriteOnly));
     copy.write(bytes);
 }
@@ -83,6 +97,20 @@ QStringList CopyNames(const QList<recovery::Copy> &copies)
     for (const recovery::Copy &copy : copies)
         names << QFileInfo(copy.file).fileName();
     return names;
+}
+
+// What a start would offer now: the copies of programs that are gone.
+QStringList Offered()
+{
+    const recovery::Orphans orphans;
+    return CopyNames(orphans.Copies());
+}
+
+// The user leaves the studies without saving them, as "Non" to the question does.
+void DropChanges(COndarisApp &app)
+{
+    for (CDocument *study : app.Studies().Documents())
+        study->SetModifiedFlag(false);
 }
 
 // One untitled study left behind by a signal.
@@ -146,7 +174,105 @@ void RecoveryTest::unsavedStudiesComeBackAsTheyWere()
     for (const CDocument *study : studies)
         QVERIFY(study->IsModified());
     QCOMPARE(app->MainFrame()->windowTitle(), u"Ondaris 3 - Affinité1"_s);
-    QVERIFY(!recovery::Pending());
+    QCOMPARE(Offered(), QStringList());
+}
+
+namespace {
+
+enum class Way { Signal, DisplayLost, SessionSaveRequest, BackgroundCopy };
+
+// The copies kept anywhere under the recovery folder, this program's own included.
+QStringList KeptStudies()
+{
+    QStringList names;
+    QDirIterator copies(recovery::Folder(), {u"*.bio"_s}, QDir::Files,
+                        QDirIterator::Subdirectories);
+    while (copies.hasNext()) {
+        const LoadedStudy study = LoadStudy(copies.next());
+        if (study.document)
+            names << static_cast<COndarisDoc *>(study.document.get())->name;
+    }
+    return names;
+}
+
+// The files of the recovery folder that a kill now would leave and that do not read: none may
+// be, whatever failed.
+QStringList Unreadable()
+{
+    QStringList names;
+    QDirIterator files(recovery::Folder(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QFileInfo file(files.next());
+        if (file.fileName() != u"index.json"_s && file.suffix() != u"lock"_s &&
+            !LoadStudy(file.filePath()).document)
+            names << file.fileName();
+    }
+    return names;
+}
+
+} // namespace
+
+void RecoveryTest::everyWayOfEndingKeepsTheWork_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<bool>("namesWritten");
+    QTest::newRow("SIGTERM (a logout, kill)") << int(Way::Signal) << SIGTERM << true;
+    QTest::newRow("SIGINT (Ctrl+C)") << int(Way::Signal) << SIGINT << true;
+    QTest::newRow("SIGHUP (a closed terminal)") << int(Way::Signal) << SIGHUP << true;
+    QTest::newRow("SIGQUIT (Ctrl+\\)") << int(Way::Signal) << SIGQUIT << true;
+    QTest::newRow("the display lost") << int(Way::DisplayLost) << 0 << true;
+    QTest::newRow("the session's save request") << int(Way::SessionSaveRequest) << 0 << true;
+    // What a power cut or kill -9 finds: the copy written a few seconds after the change.
+    QTest::newRow("the background copy") << int(Way::BackgroundCopy) << 0 << false;
+}
+
+void RecoveryTest::everyWayOfEndingKeepsTheWork()
+{
+    QFETCH(int, kind);
+    const auto way = Way(kind);
+    QFETCH(int, signal);
+    QFETCH(bool, namesWritten);
+    const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
+    {
+        const auto app = Start({jean});
+        QVERIFY(app);
+        auto *study = static_cast<COndarisDoc *>(app->Studies().Documents().first());
+        study->name = u"Jeanne"_s;
+        study->SetModifiedFlag();
+        study->UpdateAllViews();
+        MessageRecorder noQuestion;
+        switch (way) {
+        case Way::Signal:
+            EndBySignal(*app, signal);
+            break;
+        case Way::DisplayLost: {
+            const LostDisplay lost([&app]() { app->KeepWork(); });
+            qWarning("The X11 connection broke (error 1). Did the X11 server die?");
+            break;
+        }
+        case Way::SessionSaveRequest: {
+            auto *manager = qApp->findChild<QSessionManager *>();
+            QVERIFY(manager);
+            Q_EMIT qApp->commitDataRequest(*manager);
+            break;
+        }
+        case Way::BackgroundCopy:
+            QTRY_COMPARE_WITH_TIMEOUT(KeptStudies(), QStringList{u"Jeanne"_s}, 15000);
+            break;
+        }
+        QCOMPARE(noQuestion.texts(), QStringList());
+        QCOMPARE(KeptStudies(), QStringList{u"Jeanne"_s});
+        if (way != Way::Signal) {
+            // Written at once, as no end may follow.
+            QCOMPARE(QFile::exists(u"Ondaris.dat"_s), namesWritten);
+            DropChanges(*app);
+            return;
+        }
+    }
+    // Written at the end, as "Quitter" does.
+    QVERIFY(QFile::exists(u"Ondaris.dat"_s));
+    QCOMPARE(Offered(), QStringList{u"1.bio"_s});
 }
 
 void RecoveryTest::answers_data()
@@ -176,6 +302,7 @@ void RecoveryTest::answers()
                              "enregistrée. Une copie de secours en a été gardée.\n\n"
                              "Voulez-vous la récupérer ?"_s});
         QCOMPARE(app->Studies().Documents().size(), studies);
+        DropChanges(*app);
     }
     QCOMPARE(recovery::Pending(), offeredAgain);
     const auto again = Start();
@@ -258,28 +385,73 @@ void RecoveryTest::noAnswerKeepsTheCopies()
     QVERIFY(again);
     QCOMPARE(recorder.shown().size(), 1);
     QCOMPARE(again->Studies().Documents().size(), 1);
-    QVERIFY(!recovery::Pending());
+    QCOMPARE(Offered(), QStringList());
 }
 
-void RecoveryTest::aCopyThatDoesNotOpenIsKept()
+// A copy cut short (a kill while it was written, a damaged disk) would fail at every start: it
+// is moved out of the way once, said where, and never offered.
+void RecoveryTest::aCopyThatDoesNotReadIsSetAsideOnce()
 {
     const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
     PutCopy(u"1.bio"_s, Bytes(jean));
-    PutCopy(u"2.bio"_s, "not a study");
+    PutCopy(u"2.bio"_s, QByteArray());
     PutIndex(R"([{"copy": "1.bio", "file": "", "title": "Biorythme1"},
                  {"copy": "2.bio", "file": "", "title": "Biorythme2"}])");
+    const QString aside = QDir(recovery::SetAsideFolder()).filePath(u"Biorythme2.bio"_s);
     MessageRecorder recorder(QMessageBox::Yes);
     {
         const auto app = Start();
         QVERIFY(app);
+        QCOMPARE(recorder.texts(),
+                 (QStringList{u"Ces copies de secours sont illisibles et ne vous seront plus "
+                              "proposées :\n« Biorythme2 », mise de côté dans « %1 »"_s.arg(aside),
+                              u"Ondaris a été arrêté sans que l'étude « Biorythme1 » soit "
+                              "enregistrée. Une copie de secours en a été gardée.\n\n"
+                              "Voulez-vous la récupérer ?"_s}));
         QCOMPARE(app->Studies().Documents().size(), 1);
-        QCOMPARE(recorder.texts().last(),
-                 u"La copie de secours de l'étude « Biorythme2 » n'a pas été ouverte. Elle est "
-                 "gardée dans « %1 » et vous sera proposée de nouveau au prochain démarrage."_s.arg(
-                     QDir(recovery::Folder()).filePath(u"2.bio"_s)));
+        DropChanges(*app);
     }
-    QCOMPARE(CopyNames(recovery::Read()), QStringList{u"2.bio"_s});
-    QCOMPARE(recovery::Read().first().title, u"Biorythme2"_s);
+    QCOMPARE(Bytes(aside), QByteArray());
+    QVERIFY(QFile::exists(aside));
+    const auto again = Start();
+    QVERIFY(again);
+    QCOMPARE(recorder.shown().size(), 2);
+    QVERIFY(!recovery::Pending());
+}
+
+// Two programs ended on the same study, or one twice before an answer: the newest changes are
+// offered, and the older copies go with them.
+void RecoveryTest::theNewestCopyOfAStudyWins()
+{
+    const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
+    const QString older = WriteBiorythme(u"older.bio"_s, u"Jeanne"_s, QDate(1980, 5, 17));
+    const QString newer = WriteBiorythme(u"newer.bio"_s, u"Jeannette"_s, QDate(1980, 5, 17));
+    const QByteArray entry =
+        QJsonDocument(QJsonArray{QJsonObject{
+                          {u"copy"_s, u"1.bio"_s}, {u"file"_s, jean}, {u"title"_s, u"Jean.bio"_s}}})
+            .toJson();
+    // The newer first on disk, under the name that sorts first: its time decides.
+    for (const auto &[program, source, age] :
+         {std::tuple{u"100-1"_s, newer, 0}, std::tuple{u"200-1"_s, older, 3600}}) {
+        PutCopy(program + u"/1.bio"_s, Bytes(source));
+        PutCopy(program + u"/index.json"_s, entry);
+        QFile copy(QDir(recovery::Folder()).filePath(program + u"/1.bio"_s));
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        QVERIFY(copy.setFileTime(QDateTime::currentDateTime().addSecs(-age),
+                                 QFileDevice::FileModificationTime));
+    }
+    MessageRecorder recorder(QMessageBox::Yes);
+    const auto app = Start();
+    QVERIFY(app);
+    QCOMPARE(recorder.texts(),
+             QStringList{u"Ondaris a été arrêté sans que l'étude « Jean.bio » soit enregistrée. "
+                         "Une copie de secours en a été gardée.\n\n"
+                         "Voulez-vous la récupérer ?"_s});
+    QCOMPARE(app->Studies().Documents().size(), 1);
+    QCOMPARE(static_cast<COndarisDoc *>(app->Studies().Documents().first())->name, u"Jeannette"_s);
+    QCOMPARE(Offered(), QStringList());
+    for (const QString &program : {u"100-1"_s, u"200-1"_s})
+        QVERIFY(!QFileInfo::exists(QDir(recovery::Folder()).filePath(program)));
 }
 
 void RecoveryTest::copiesWithoutIndexEntryAreOffered_data()
@@ -303,8 +475,11 @@ void RecoveryTest::copiesWithoutIndexEntryAreOffered()
     for (const QString &name : {u"3.bio.aBcDeF"_s, u"04.bio"_s, u"notes.txt"_s, u"5."_s})
         PutCopy(name, "half");
 
-    QCOMPARE(CopyNames(recovery::Read()), (QStringList{u"1.bio"_s, u"2.bio"_s, u"10.bio"_s}));
-    QCOMPARE(recovery::Read().at(1).title, u"2.bio"_s);
+    {
+        const recovery::Orphans orphans;
+        QCOMPARE(CopyNames(orphans.Copies()), (QStringList{u"1.bio"_s, u"2.bio"_s, u"10.bio"_s}));
+        QCOMPARE(orphans.Copies().at(1).title, u"2.bio"_s);
+    }
 
     MessageRecorder recorder(QMessageBox::No);
     {
@@ -335,53 +510,92 @@ void RecoveryTest::aCopyTakesThePlaceOfItsStudyOpenedUnchanged()
     QCOMPARE(study->GetPathName(), jean);
     QVERIFY(study->IsModified());
     QCOMPARE(app->Studies().FramesOf(*study).size(), 1);
-    QVERIFY(!recovery::Pending());
+    QCOMPARE(Offered(), QStringList());
+}
+
+void RecoveryTest::aCopyNotWrittenKeepsTheStudiesOpen_data()
+{
+    QTest::addColumn<bool>("noFolder");
+    QTest::newRow("no folder can be made") << true;
+    QTest::newRow("the copy's write fails (a full disk)") << false;
 }
 
 void RecoveryTest::aCopyNotWrittenKeepsTheStudiesOpen()
 {
-    // No folder can be made where the copies go.
-    QVERIFY(QDir().mkpath(QFileInfo(recovery::Folder()).path()));
-    QFile blocker(recovery::Folder());
-    QVERIFY(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-
-    const auto app = Start();
-    QVERIFY(app);
-    AnswerWizard({u"Marie"_s, QDate(1980, 2, 29), u"Paul"_s, QDate(1975, 7, 14), false});
-    Trigger(*app, cmd::WizardAffinite);
-    MessageRecorder recorder;
-    EndBySignal(*app, SIGTERM, false);
-    QVERIFY(app->MainFrame()->isVisible());
-    QCOMPARE(app->Studies().Documents().size(), 1);
-    QVERIFY(app->Studies().Documents().first()->IsModified());
-    // Said once the loop runs again, where the user can read it.
-    QTRY_COMPARE(recorder.texts(),
-                 QStringList{u"Les copies de secours des études modifiées n'ont pu être écrites "
-                             "dans « %1 ». Ondaris reste ouvert : enregistrez vos études."_s.arg(
-                                 recovery::Folder())});
-    QCOMPARE(app->Studies().Documents().size(), 1);
-    QVERIFY(QFileInfo(recovery::Folder()).isFile());
+    QFETCH(bool, noFolder);
+    if (noFolder) {
+        QVERIFY(QDir().mkpath(QFileInfo(recovery::Folder()).path()));
+        QFile blocker(recovery::Folder());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+    }
+    {
+        const auto app = Start();
+        QVERIFY(app);
+        AnswerWizard({u"Marie"_s, QDate(1980, 2, 29), u"Paul"_s, QDate(1975, 7, 14), false});
+        Trigger(*app, cmd::WizardAffinite);
+        MessageRecorder recorder;
+        whole_file_testing::FailAt(WriteStage::Write);
+        EndBySignal(*app, SIGTERM, false);
+        whole_file_testing::FailAt(std::nullopt);
+        QVERIFY(app->MainFrame()->isVisible());
+        QCOMPARE(app->Studies().Documents().size(), 1);
+        QVERIFY(app->Studies().Documents().first()->IsModified());
+        // Said once the loop runs again, where the user can read it.
+        QTRY_COMPARE(recorder.texts(),
+                     QStringList{u"Les copies de secours des études modifiées n'ont pu être "
+                                 "écrites dans « %1 ». Ondaris reste ouvert : enregistrez vos "
+                                 "études."_s.arg(recovery::Folder())});
+        QCOMPARE(app->Studies().Documents().size(), 1);
+        QCOMPARE(QFileInfo(recovery::Folder()).isFile(), noFolder);
+        // What a kill would leave now.
+        QCOMPARE(Unreadable(), QStringList());
+        DropChanges(*app);
+    }
+    // Nothing half-written waits to be offered, nor to be set aside.
+    const recovery::Orphans orphans;
+    QCOMPARE(CopyNames(orphans.Copies()), QStringList());
+    QCOMPARE(orphans.SetAsideNow().size(), 0);
+    QVERIFY(!QFileInfo(recovery::SetAsideFolder()).exists());
 }
 
-void RecoveryTest::aCopyIsKeptBesideAnotherProgramsOnes()
+// Another program running keeps its copies in a folder of its own: a start neither offers nor
+// removes them, and this program's end leaves them as they were.
+void RecoveryTest::anotherProgramsCopiesAreLeftAlone()
 {
-    const auto app = Start({WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17))});
-    QVERIFY(app);
-    CDocument *study = app->Studies().Documents().first();
-    study->SetModifiedFlag();
-    // Another program ending at the same moment: its copy is written, and it holds the index.
-    PutCopy(u"1.bio"_s, "another program's copy");
-    QLockFile other(QDir(recovery::Folder()).filePath(u"index.lock"_s));
-    QVERIFY(other.lock());
+    const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
+    const QString anne = WriteBiorythme(u"Anne.bio"_s, u"Anne"_s, QDate(1990, 1, 2));
+    LoadedStudy theirs = LoadStudy(anne);
+    QVERIFY(theirs.document);
+    const StudyType &biorythme = StudyTypes().front();
+    CDocTemplate theirType(biorythme.resourceId, biorythme.description, nullptr);
+    theirs.document->SetDocTemplate(&theirType);
+    auto other = std::make_unique<recovery::Session>();
+    QVERIFY(other->Keep(*theirs.document));
+    const QString theirCopy = other->CopyOf(*theirs.document);
+    const QByteArray theirBytes = Bytes(theirCopy);
+    QVERIFY(!theirBytes.isEmpty());
 
-    const std::optional<recovery::Copy> copy = recovery::Keep(*study);
-    QVERIFY(copy);
-    QCOMPARE(QFileInfo(copy->file).fileName(), u"2.bio"_s);
-    QCOMPARE(Bytes(QDir(recovery::Folder()).filePath(u"1.bio"_s)),
-             QByteArray("another program's copy"));
-    other.unlock();
-    QCOMPARE(CopyNames(recovery::Read()), (QStringList{u"1.bio"_s, u"2.bio"_s}));
+    MessageRecorder recorder(QMessageBox::No);
+    {
+        const auto app = Start({jean});
+        QVERIFY(app);
+        QCOMPARE(recorder.texts(), QStringList());
+        app->Studies().Documents().first()->SetModifiedFlag();
+        EndBySignal(*app, SIGTERM);
+        QCOMPARE(Offered(), QStringList());
+    }
+    // This program gone, its copy waits; the other's, still running, is not offered.
+    QCOMPARE(Offered(), QStringList{u"1.bio"_s});
+    {
+        const auto again = Start();
+        QVERIFY(again);
+        QCOMPARE(recorder.shown().size(), 1);
+    }
+    QCOMPARE(Offered(), QStringList());
+    QCOMPARE(Bytes(theirCopy), theirBytes);
+    // Once it is gone too, its copy is offered.
+    other.reset();
+    QCOMPARE(Offered(), QStringList{u"1.bio"_s});
 }
 
 QTEST_MAIN(RecoveryTest)

@@ -343,41 +343,64 @@ private Q_SLOTS:
         QCOMPARE(view.CursorDay(), 8);
     }
 
+    // The page runs from the 1st to the 29th of January; Right moves the cursor one day on from
+    // where it starts, today or the first day.
     void marksOnScreenOnly_data()
     {
         QTest::addColumn<bool>("printing");
-        QTest::newRow("screen") << false;
-        QTest::newRow("paper") << true;
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<int>("mark");
+        QTest::newRow("screen") << false << QDate(2027, 1, 6) << 6 << 5;
+        QTest::newRow("screen, today the start day") << false << kStart << 1 << 0;
+        QTest::newRow("screen, today the page's last day")
+            << false << kStart.addDays(28) << 28 << 28;
+        QTest::newRow("screen, today the day after the page")
+            << false << kStart.addDays(29) << 1 << -1;
+        QTest::newRow("paper") << true << QDate(2027, 1, 6) << -1 << -1;
     }
 
     void marksOnScreenOnly()
     {
         QFETCH(bool, printing);
+        QFETCH(QDate, today);
+        QFETCH(int, cursor);
+        QFETCH(int, mark);
         auto doc = Study(1, m_names);
         QVERIFY(doc);
-        COndarisView2 view(static_cast<COndarisDoc2 *>(doc.get()));
-        view.SetClock([]() { return QDateTime(QDate(2027, 1, 6), QTime(10, 0)); });
-        QTest::keyClick(&view, Qt::Key_Right);
+        QMainWindow window;
+        window.statusBar();
+        auto *view = new COndarisView2(static_cast<COndarisDoc2 *>(doc.get()));
+        window.setCentralWidget(view);
+        view->SetClock([today]() { return QDateTime(today, QTime(10, 0)); });
+        QTest::keyClick(view, Qt::Key_Right);
 
         // L = 20, cw = 8: the columns are 25 wide from x = 96, the chart runs from y = 340 to
         // 340 + 12 a = 544 on screen, where a = 17.
         RecordingDevice dc(UnitsChoice(20, 8), printing);
-        view.OnPrepareDC(dc);
-        view.OnDraw(dc);
+        view->OnPrepareDC(dc);
+        view->OnDraw(dc);
         const QList<RecordingDevice::Call> polygons = dc.callsOf(RecordingDevice::Call::Polygon);
-        const QPoint today = TextAt(dc, QStringLiteral("Aujourd'hui"));
+        const QPoint shownToday = TextAt(dc, QStringLiteral("Aujourd'hui"));
         if (printing) {
             QVERIFY(polygons.isEmpty());
-            QCOMPARE(today, QPoint(-1, -1));
+            QCOMPARE(shownToday, QPoint(-1, -1));
             return;
         }
         QCOMPARE(polygons.size(), 1);
-        // Day 6 behind its column's lines, and drawn first, under the page.
-        QCOMPARE(polygons.constFirst().points,
-                 (QList<QPoint>{{247, 341}, {271, 341}, {271, 544}, {247, 544}}));
+        // The cursor's day behind its column's lines, and drawn first, under the page.
+        const int left = 96 + cursor * 25;
+        QCOMPARE(
+            polygons.constFirst().points,
+            (QList<QPoint>{{left + 1, 341}, {left + 25, 341}, {left + 25, 544}, {left + 1, 544}}));
         QCOMPARE(dc.calls().constFirst().kind, RecordingDevice::Call::Polygon);
-        // Centred over day 5's column, two lines above the chart.
-        QCOMPARE(today, QPoint(96 + 5 * 25 + 12 - 11 * 8 / 2, 300));
+        // Centred over today's column, two lines above the chart; nothing on a page without it.
+        QCOMPARE(shownToday,
+                 mark < 0 ? QPoint(-1, -1) : QPoint(96 + mark * 25 + 12 - 11 * 8 / 2, 300));
+        // The status bar reads the cursor's day, inside the page.
+        QCOMPARE(window.statusBar()->currentMessage(),
+                 view->DayText(cursor).replace(u'\n', QStringLiteral(" – ")));
+        QVERIFY(window.statusBar()->currentMessage().startsWith(DayName(kStart.addDays(cursor))));
     }
 };
 

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 
 namespace {
 
@@ -216,7 +217,14 @@ void DocumentTest::failedSaveKeepsOldFileAndModified()
     const bool saved = doc.OnSaveDocument(path, nullptr);
     whole_file_testing::FailAt(std::nullopt);
     QVERIFY(!saved);
-    QCOMPARE(recorder.texts(), QStringList{file_messages::SaveFailed()});
+    // The described line, then where and why.
+    QCOMPARE(recorder.texts().size(), 1);
+    const QString where = QStringLiteral("Impossible d'écrire « %1 » : ").arg(path);
+    QCOMPARE(recorder.texts().first().section(u'\n', 0, 0), file_messages::SaveFailed());
+    const QString second = recorder.texts().first().section(u'\n', 1);
+    QVERIFY2(second.startsWith(where) && second.size() > where.size(), qPrintable(second));
+    if (diskFull)
+        QCOMPARE(second, where + qt_error_string(ENOSPC));
     QCOMPARE(recorder.shown().first().icon, QMessageBox::Warning);
     QVERIFY(doc.IsModified());
     QCOMPARE(doc.GetTitle(), QStringLiteral("Biorythme1"));

@@ -5,6 +5,7 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cerrno>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -93,9 +94,26 @@ private Q_SLOTS:
         const std::optional<WriteFailure> failure = WriteWholeFile(path, NewContent(100));
         QVERIFY(failure);
         QCOMPARE(failure->stage, stage);
-        QVERIFY(!failure->reason.isEmpty());
+        // The system's own words for a full disk, as the user reads them in the message.
+        QCOMPARE(failure->reason, qt_error_string(ENOSPC));
         QCOMPARE(Contents(path), existing ? kOld : QByteArray("(none)"));
         QCOMPARE(Entries(dir), before);
+    }
+
+    // A name read with U+FFFD for bytes that the system's encoding does not carry names
+    // another file, which must not be replaced.
+    void unreadableNameRefused()
+    {
+        const QTemporaryDir dir;
+        const QString other = dir.filePath(QStringLiteral("r\uFFFD.csv"));
+        QFile file(other);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(kOld);
+        file.close();
+        const std::optional<WriteFailure> failure = WriteWholeFile(other, NewContent(10));
+        QVERIFY(failure);
+        QCOMPARE(failure->stage, WriteStage::Open);
+        QCOMPARE(Contents(other), kOld);
     }
 
     // What the content's writer reports as failed (a study that cannot be serialized) is a
@@ -149,6 +167,7 @@ private Q_SLOTS:
         }
         QVERIFY(failure);
         QCOMPARE(failure->stage, stage);
+        QCOMPARE(failure->reason, qt_error_string(EFBIG));
         QCOMPARE(Contents(path), kOld);
         QCOMPARE(Entries(dir), QStringList{QStringLiteral("jours.csv")});
     }
