@@ -44,7 +44,7 @@ COndarisApp::~COndarisApp()
     m_studyCommands.reset();
     m_studies.reset();
     m_frame.reset();
-    SaveNamesIfWanted();
+    SaveNames();
 }
 
 void COndarisApp::LoadNames()
@@ -57,10 +57,13 @@ void COndarisApp::LoadNames()
     m_namesStore.Load(m_names, m_dataDirectory);
 }
 
-void COndarisApp::SaveNamesIfWanted()
+bool COndarisApp::SaveNames()
 {
-    if (app_settings::IsOn(app_settings::kSauvList))
-        m_namesStore.Save(m_names, m_dataDirectory);
+    if (m_namesSaved)
+        return true;
+    m_namesSaved = true;
+    return !app_settings::IsOn(app_settings::kSauvList) ||
+           m_namesStore.Save(m_names, m_dataDirectory);
 }
 
 bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)

@@ -6,8 +6,11 @@
 #include "lifecycle/ondaris_app.h"
 #include "lifecycle/polite_end.h"
 #include "lifecycle/print_run.h"
+#include "lifecycle/terminal_messages.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <optional>
 
 namespace {
 
@@ -70,5 +73,11 @@ int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> 
     // Before the application's objects go (the names list written at its end may show a
     // message): files handed over from now on are left to a new start.
     instance.StopListening();
-    return code;
+    // After a signal nobody may be there to read a box: the names list's messages go to the
+    // terminal, and a list that could not be written to the exit code.
+    QTextStream err(stderr);
+    std::optional<TerminalMessages> toTerminal;
+    if (politeEnd.IsRequested())
+        toTerminal.emplace(err);
+    return app.SaveNames() ? code : 1;
 }
