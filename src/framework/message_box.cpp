@@ -15,7 +15,7 @@ Hook &hook()
     return h;
 }
 
-bool g_windowless = false;
+int g_windowless = 0;
 
 QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
                                 QMessageBox::StandardButton defaultButton)
@@ -24,7 +24,7 @@ QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
         return hook()(shown);
     // A windowless run has no widget to show a box with: the message goes where its own go,
     // and nothing is chosen.
-    if (g_windowless || !qobject_cast<QApplication *>(QCoreApplication::instance())) {
+    if (g_windowless > 0 || !qobject_cast<QApplication *>(QCoreApplication::instance())) {
         std::fputs((shown.text + u'\n').toLocal8Bit().constData(), stderr);
         return QMessageBox::NoButton;
     }
@@ -49,9 +49,14 @@ QMessageBox::StandardButton Ask(QWidget *parent, const Shown &shown,
 
 } // namespace
 
-void SetWindowless(bool windowless)
+Windowless::Windowless()
 {
-    g_windowless = windowless;
+    ++g_windowless;
+}
+
+Windowless::~Windowless()
+{
+    --g_windowless;
 }
 
 QMessageBox::StandardButton Show(QWidget *parent, QMessageBox::Icon icon, const QString &text,

@@ -36,9 +36,17 @@ struct Shown
     QList<NamedButton> named; // the buttons with texts of their own, for Choose
 };
 
-// While no one can see a box (the display is gone, the session is ending), every message goes
-// to standard error and nothing is chosen.
-void SetWindowless(bool windowless);
+// While one lives, no box is shown, as nobody may be there to read it (the display gone, a
+// logout, the end a signal asked for): every message goes to standard error and nothing is
+// chosen. A test's hook still answers.
+class Windowless
+{
+public:
+    Windowless();
+    ~Windowless();
+    Windowless(const Windowless &) = delete;
+    Windowless &operator=(const Windowless &) = delete;
+};
 
 // A test answers the boxes instead of a user: while a hook is set no box is shown and the
 // hook's answer is returned. An empty function removes the hook.

@@ -32,7 +32,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMdiArea>
-#include <QScopeGuard>
 #include <QSessionManager>
 #include <QTextStream>
 #include <QTimer>
@@ -46,7 +45,7 @@ COndarisApp::~COndarisApp()
     m_studyCommands.reset();
     m_studies.reset();
     m_frame.reset();
-    SaveNamesIfWanted();
+    SaveNames();
 }
 
 void COndarisApp::LoadNames()
@@ -59,10 +58,13 @@ void COndarisApp::LoadNames()
     m_namesStore.Load(m_names, m_dataDirectory);
 }
 
-void COndarisApp::SaveNamesIfWanted()
+bool COndarisApp::SaveNames()
 {
-    if (app_settings::IsOn(app_settings::kSauvList))
-        m_namesStore.Save(m_names, m_dataDirectory);
+    if (m_namesSaved)
+        return true;
+    m_namesSaved = true;
+    return !app_settings::IsOn(app_settings::kSauvList) ||
+           m_namesStore.Save(m_names, m_dataDirectory);
 }
 
 bool COndarisApp::InitInstance(const CommandLine &line, bool showWindow)
@@ -216,9 +218,7 @@ bool COndarisApp::CloseWithoutQuestions()
 
 void COndarisApp::KeepWork()
 {
-    // Nobody may be there to read a box.
-    messages::SetWindowless(true);
-    const auto boxesAgain = qScopeGuard([]() { messages::SetWindowless(false); });
+    const messages::Windowless nobodyToReadABox;
     if (m_studies && !m_studies->KeepCopiesNow()) {
         std::fputs(QStringLiteral("Ondaris : les copies de secours des études modifiées n'ont pu "
                                   "être écrites dans « %1 ».\n")
@@ -227,7 +227,9 @@ void COndarisApp::KeepWork()
                        .constData(),
                    stderr);
     }
-    SaveNamesIfWanted();
+    // Written again at the end: the list merges what changed since.
+    if (app_settings::IsOn(app_settings::kSauvList))
+        m_namesStore.Save(m_names, m_dataDirectory);
 }
 
 void COndarisApp::ConnectAppCommands()

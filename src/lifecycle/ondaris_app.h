@@ -26,7 +26,8 @@ class COndarisApp : public QObject
     Q_OBJECT
 public:
     COndarisApp();
-    // Writes the names list (under "SauvList"), also after a start-up that failed.
+    // Writes the names list (under "SauvList") unless SaveNames did, also after a start-up that
+    // failed.
     ~COndarisApp() override;
 
     // The start-up, in its order; false when it failed and the program is to end. The main
@@ -36,6 +37,9 @@ public:
     // opened as the window opens it (its persons registered), printed, and the list saved when
     // the application ends. Returns the exit code; a failure is written on err.
     int PrintStudy(const QString &path, PrinterHandle &printer, QTextStream &err);
+    // The end's write of the names list (under "SauvList"), once: false when it could not be
+    // written, which the exit code tells.
+    bool SaveNames();
 
     NamesList m_names;
     NamesStore m_namesStore;
@@ -72,7 +76,6 @@ private:
     // The working directory, or the settings' chosen one, becomes the data directory for the
     // whole run; then the names list is read from it.
     void LoadNames();
-    void SaveNamesIfWanted();
     void ConnectAppCommands();
     // The studies that a signal ended unsaved: "Récupérer" reopens them, "Ignorer" forgets
     // them, and without an answer they are offered again at the next start.
@@ -85,4 +88,5 @@ private:
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<StudyManager> m_studies;
     std::unique_ptr<StudyCommands> m_studyCommands;
+    bool m_namesSaved = false;
 };

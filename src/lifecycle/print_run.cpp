@@ -26,12 +26,9 @@ int RunPrint(const CommandLine &line)
         return CommandLine::kUsageError;
     }
     // Without a window, the names list's messages are written where the run's own are.
-    messages::SetHook([&err](const messages::Shown &shown) {
-        err << shown.text << '\n';
-        err.flush();
-        return QMessageBox::Ok;
-    });
-    const int exitCode = COndarisApp().PrintStudy(line.study, *printer, err);
-    messages::SetHook({});
-    return exitCode;
+    const messages::Windowless toTerminal;
+    COndarisApp app;
+    const int exitCode = app.PrintStudy(line.study, *printer, err);
+    const bool namesSaved = app.SaveNames();
+    return exitCode == 0 && !namesSaved ? 1 : exitCode;
 }

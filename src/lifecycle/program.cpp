@@ -2,6 +2,7 @@
 
 #include "commandline/command_line.h"
 #include "commandline/start_up.h"
+#include "framework/message_box.h"
 #include "lifecycle/instance_link.h"
 #include "lifecycle/lost_display.h"
 #include "lifecycle/ondaris_app.h"
@@ -10,6 +11,7 @@
 
 #include <QApplication>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -78,5 +80,10 @@ int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> 
     // Before the application's objects go (the names list written at its end may show a
     // message): files handed over from now on are left to a new start.
     instance.StopListening();
-    return code;
+    // After a signal nobody may be there to read a box: the names list's messages go to the
+    // terminal, and a list that could not be written to the exit code.
+    std::optional<messages::Windowless> toTerminal;
+    if (politeEnd.IsRequested())
+        toTerminal.emplace();
+    return app.SaveNames() ? code : 1;
 }

@@ -126,7 +126,8 @@ ReadResult Read(QIODevice &device, NamesList &list)
         return ReadResult::Truncated;
     // A count above the capacity was never written by the program: the first records are
     // read and the rest is left alone.
-    const int announced = std::min(LeadingInteger(*countLine), NamesList::kCapacity);
+    const int announcedInFile = LeadingInteger(*countLine);
+    const int announced = std::min(announcedInFile, NamesList::kCapacity);
     for (int k = 0; k < announced; ++k) {
         std::optional<QByteArray> name = in.Read(kNameLimit);
         const std::optional<QByteArray> day = name ? in.Read(kDayLimit) : std::nullopt;
@@ -143,7 +144,7 @@ ReadResult Read(QIODevice &device, NamesList &list)
             COleDateTime(LeadingInteger(*year), LeadingInteger(*month), LeadingInteger(*day));
         list.count = k + 1;
     }
-    return ReadResult::Ok;
+    return announcedInFile > announced ? ReadResult::Overfull : ReadResult::Ok;
 }
 
 QByteArray Write(const NamesList &list)

@@ -14,6 +14,7 @@ enum class ReadResult {
     Ok,        // the whole list was read (or the file announced no records)
     Corrupt,   // the magic line is wrong or missing: the list is empty
     Truncated, // a line is missing: the records read so far are kept
+    Overfull,  // the file announces more records than the list holds: the first ones are read
 };
 
 // Replaces the list's records by those the device holds.

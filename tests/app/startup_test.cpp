@@ -41,6 +41,7 @@ private Q_SLOTS:
     void preferencesOnAFreshStore();
     void preferencesChangedAndCancelled();
     void namesDialogConfirmedAndCancelled();
+    void anotherProgramsPersonsKeptAtExit();
 };
 
 namespace {
@@ -459,6 +460,44 @@ void StartupTest::namesDialogConfirmedAndCancelled()
         QCOMPARE(app->m_names.FindByName(QStringLiteral("Nina")), confirm ? 1 : -1);
         QCOMPARE(app->m_names.records[0].name, QStringLiteral("Marc"));
     }
+}
+
+// Another program writes the list while this one runs: the end writes this program's own
+// changes (a study's person, the names dialog's removal and addition) into the list it finds.
+void StartupTest::anotherProgramsPersonsKeptAtExit()
+{
+    QFile file(NamesFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("BSBDBDCP\r\n2\r\nAnne\r\n1\r\n1\r\n1950\r\nBob\r\n2\r\n2\r\n1952\r\n");
+    file.close();
+    const QString path =
+        WriteBiorythme(QStringLiteral("marc.bio"), QStringLiteral("Marc"), QDate(1960, 12, 1));
+    auto app = Start({path});
+    QVERIFY(app);
+    QCOMPARE(app->m_names.count, 3);
+
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("BSBDBDCP\r\n3\r\nAnne\r\n1\r\n1\r\n1950\r\nBob\r\n2\r\n2\r\n1952\r\n"
+               "Zo\xe9\r\n3\r\n3\r\n1953\r\n");
+    file.close();
+    OnNextModal([](QDialog *names) {
+        auto *box = Child<QComboBox>(names, QStringLiteral("1014"));
+        user::Choose(box, user::Row(box, QStringLiteral("Anne")));
+        Click(names, QStringLiteral("1012"));
+        TypeName(names, QStringLiteral("1014"), QStringLiteral("Nina"));
+        TypeDate(names, QStringLiteral("1013"), QDate(1999, 9, 9));
+        Click(names, QStringLiteral("1"));
+    });
+    Trigger(*app, cmd::NamesManagement);
+    MessageRecorder messages;
+    app->MainFrame()->close();
+    app.reset();
+
+    QVERIFY(messages.texts().isEmpty());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("BSBDBDCP\r\n4\r\nBob\r\n2\r\n2\r\n1952\r\n"
+                                        "Zo\xe9\r\n3\r\n3\r\n1953\r\nMarc\r\n1\r\n12\r\n1960\r\n"
+                                        "Nina\r\n9\r\n9\r\n1999\r\n"));
 }
 
 QTEST_MAIN(StartupTest)
