@@ -34,8 +34,6 @@ start_display() {
     DISPLAY=:$(cat display)
     export DISPLAY
 }
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null || :; }
-windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
 ended() {
     state=$(sed 's/.*) //' "/proc/$pid/stat" 2>/dev/null | cut -c1)
     [ -z "$state" ] || [ "$state" = Z ]
@@ -48,10 +46,7 @@ change_start_date() {
     window=
     wait_for '[ -n "$(shown "Jean Dupont")" ]' && window=$(shown "Jean Dupont" | head -n 1)
     [ -n "$window" ] || { fail "$1: the study's window did not show"; return 1; }
-    before=$(windows)
-    xdotool windowfocus --sync "$window" key alt+m
-    wait_for '[ "$(windows)" -gt "$before" ]' || { fail "$1: the Modifier menu did not open"; return 1; }
-    xdotool key d
+    choose "$window" alt+m d || { fail "$1: the Modifier menu did not open"; return 1; }
     wait_for '[ -n "$(shown "^Edition ")" ]' || { fail "$1: the start date dialog did not open"; return 1; }
     xdotool windowfocus --sync "$(shown "^Edition " | head -n 1)" key Up Return
     wait_for '[ -z "$(shown "^Edition ")" ]' || { fail "$1: the start date dialog did not close"; return 1; }

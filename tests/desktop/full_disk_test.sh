@@ -26,7 +26,16 @@ fi
 
 . "$here/program.sh"
 status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
+log=$PWD/program.log
+fail() {
+    echo "FAIL: $*" >&2
+    # What the program and the windows were, to tell a fault from a race.
+    [ ! -s "$log" ] || sed 's/^/    program: /' "$log" >&2
+    for window in $(xdotool search --onlyvisible --name . 2>/dev/null || :); do
+        echo "    window: $(xdotool getwindowname "$window" 2>/dev/null || :)" >&2
+    done
+    status=1
+}
 pid=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || :' EXIT
 
@@ -70,10 +79,8 @@ printf '[Settings]\nSplash=0\n' >"$XDG_CONFIG_HOME/Velmora/Ondaris.conf"
 # without a terminator, which the strict string checks take for an overflow: not ours to mend.
 (cd "$disk" && QT_QPA_PLATFORM=xcb \
     ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0" \
-    exec "$program" "Jean Dupont.bio") &
+    exec "$program" "Jean Dupont.bio" 2>"$log") &
 pid=$!
-# The visible windows titled as asked, a box of the program being titled "Ondaris".
-shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null || :; }
 box=
 # Waits for a message box other than the one in $box, and takes it.
 next_box() {
@@ -85,17 +92,16 @@ window=
 wait_for '[ -n "$(shown "Jean Dupont")" ]' && window=$(shown "Jean Dupont" | head -n 1)
 [ -n "$window" ] || fail "the study's window did not show"
 if [ -n "$window" ]; then
-    press "$window" alt+m
-    xdotool key d
+    choose "$window" alt+m d || fail "the Modifier menu did not open"
     wait_for '[ -n "$(shown "^Edition ")" ]' || fail "the start date dialog did not open"
-    xdotool key Up Return
+    press "$(shown "^Edition " | head -n 1)" Up
+    xdotool key Return
     wait_for '[ -z "$(shown "^Edition ")" ]' || fail "the start date dialog did not close"
     press "$window" ctrl+s
     next_box || fail "no message after the failed save"
     unchanged "Ctrl+S"
     press "$box" Return
-    press "$window" alt+f
-    xdotool key q
+    choose "$window" alt+f q || fail "the Fichier menu did not open"
     next_box || fail "closing did not ask about the study that could not be saved"
     press "$box" n
     next_box || fail "no message when the names list could not be written"

@@ -12,3 +12,17 @@ wait_for() {
 
 # The program listens for later starts: it is past the start of its own.
 socket_ready() { ls "$XDG_RUNTIME_DIR" | grep -q '^ondaris-'; }
+
+# The visible windows titled as asked (a box of the program is titled "Ondaris"), on the display
+# of xdotool.
+shown() { xdotool search --onlyvisible --name "$1" 2>/dev/null || :; }
+# How many windows of the program $pid show: a menu that opens is one more.
+program_windows() { xdotool search --onlyvisible --pid "$pid" 2>/dev/null | wc -l; }
+# Chooses an item of a window's menu with the keyboard: the item's key waits for the menu, or it
+# would reach the window under it.
+choose() {
+    before=$(program_windows)
+    xdotool windowfocus --sync "$1" key "$2"
+    wait_for '[ "$(program_windows)" -gt "$before" ]' || return 1
+    xdotool key "$3"
+}
