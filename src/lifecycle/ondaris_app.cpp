@@ -189,10 +189,13 @@ void COndarisApp::SaySetAside(const QList<recovery::SetAside> &copies)
                       : QStringLiteral("« %1 », mise de côté dans « %2 »")
                             .arg(copy.title, QDir::toNativeSeparators(copy.file)));
     }
-    messages::Show(m_frame.get(), QMessageBox::Warning,
-                   QStringLiteral("Ces copies de secours sont illisibles et ne vous seront plus "
-                                  "proposées :\n%1")
-                       .arg(lines.join(u'\n')));
+    const QString text =
+        copies.size() == 1
+            ? QStringLiteral("Cette copie de secours est illisible et ne vous sera plus "
+                             "proposée :\n%1")
+            : QStringLiteral("Ces copies de secours sont illisibles et ne vous seront plus "
+                             "proposées :\n%1");
+    messages::Show(m_frame.get(), QMessageBox::Warning, text.arg(lines.join(u'\n')));
 }
 
 bool COndarisApp::CloseWithoutQuestions()

@@ -403,8 +403,8 @@ void RecoveryTest::aCopyThatDoesNotReadIsSetAsideOnce()
         const auto app = Start();
         QVERIFY(app);
         QCOMPARE(recorder.texts(),
-                 (QStringList{u"Ces copies de secours sont illisibles et ne vous seront plus "
-                              "proposées :\n« Biorythme2 », mise de côté dans « %1 »"_s.arg(aside),
+                 (QStringList{u"Cette copie de secours est illisible et ne vous sera plus "
+                              "proposée :\n« Biorythme2 », mise de côté dans « %1 »"_s.arg(aside),
                               u"Ondaris a été arrêté sans que l'étude « Biorythme1 » soit "
                               "enregistrée. Une copie de secours en a été gardée.\n\n"
                               "Voulez-vous la récupérer ?"_s}));
