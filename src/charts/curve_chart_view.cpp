@@ -1,6 +1,7 @@
 #include "charts/curve_chart_view.h"
 
 #include "charts/day_reading.h"
+#include "charts/day_tip.h"
 #include "charts/midnight_timer.h"
 #include "charts/page_accessible.h"
 #include "studies/curve_period.h"
@@ -13,7 +14,6 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -139,14 +139,8 @@ bool CurveChartView::viewportEvent(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return ChartView::viewportEvent(event);
     const auto *help = static_cast<QHelpEvent *>(event);
-    const QString tip = DayText(ScreenColumns().DayAt(help->pos() + GetScrollPosition()));
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), tip, viewport());
-    }
-    return true;
+    return ShowDayTip(viewport(), event,
+                      DayText(ScreenColumns().DayAt(help->pos() + GetScrollPosition())));
 }
 
 void CurveChartView::keyPressEvent(QKeyEvent *event)

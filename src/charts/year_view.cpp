@@ -1,5 +1,6 @@
 #include "charts/year_view.h"
 
+#include "charts/day_tip.h"
 #include "charts/midnight_timer.h"
 #include "charts/page_accessible.h"
 #include "studies/biorythme_doc.h"
@@ -15,7 +16,6 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -204,14 +204,7 @@ bool YearView::viewportEvent(QEvent *event)
     const std::optional<StudyYear> year = Year();
     const std::optional<int> day =
         cell && year ? year->DayAt(cell->first, cell->second) : std::nullopt;
-    const QString tip = day ? DayText(year->Days().Date(*day)) : QString();
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), tip, viewport());
-    }
-    return true;
+    return ShowDayTip(viewport(), event, day ? DayText(year->Days().Date(*day)) : QString());
 }
 
 std::optional<QDate> YearView::Moved(const StudyYear &year, int key,

@@ -2,10 +2,12 @@
 #include "charts/curve_chart_view.h"
 #include "charts/year_view.h"
 #include "common/modal.h"
+#include "dialogs/best_days_dialog.h"
 #include "mainwindow/child_frame.h"
 #include "mainwindow/command_ids.h"
 #include "people/date_picker.h"
 
+#include <QDoubleSpinBox>
 #include <QFileDialog>
 #include <QMdiArea>
 #include <QPushButton>
@@ -99,6 +101,14 @@ void YearWindowTest::bestDaysOpenTheYearOnTheDay()
         dialog->findChild<DatePicker *>()->SetDate(COleDateTime(2024, 5, 1));
         auto *list = dialog->findChild<QTreeWidget *>();
         QVERIFY(list->topLevelItemCount() > 0);
+        // What is copied: the heading, then the lines as shown, fields between tabs.
+        const QStringList copied = static_cast<BestDaysDialog *>(dialog)->ListText().split(u'\n');
+        QCOMPARE(copied.size(), 1 + list->topLevelItemCount() + 1);
+        QVERIFY(copied.at(1).startsWith(QStringLiteral("1\t") + list->topLevelItem(0)->text(1)));
+        // A higher threshold keeps fewer days.
+        const int all = list->topLevelItemCount();
+        dialog->findChild<QDoubleSpinBox *>()->setValue(2.5);
+        QVERIFY(list->topLevelItemCount() < all);
         // The first line is the best day; the second is chosen.
         list->setCurrentItem(list->topLevelItem(1));
         chosen = list->topLevelItem(1)->data(0, Qt::UserRole).toDate();

@@ -3,6 +3,7 @@
 #include "studies/best_days.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/study_csv.h"
 #include "study_bytes.h"
 
 #include <QTest>
@@ -93,6 +94,7 @@ private Q_SLOTS:
     void againstTheDates();
     void threeCyclesMeanIsTheAverage();
     void valuesAreTheStudysDays();
+    void csvInRankOrder();
 };
 
 void BestDaysTest::againstTheDates_data()
@@ -143,13 +145,8 @@ void BestDaysTest::againstTheDates()
     QFETCH(bool, skipCritical);
 
     NamesList names;
-    const int kind = births.size() == 1 ? 0 : 1;
-    std::unique_ptr<CDocument> study = Make(kind, names);
-    QList<QByteArray> dates;
-    for (const QDate &birth : births)
-        dates << Date(COleDateTime::FromQDate(birth));
-    dates << Date(COleDateTime::FromQDate(start));
-    QCOMPARE(Read(*study, File(kind, "", "A", "B", dates)), QString());
+    const std::unique_ptr<CDocument> study = DayStudy(names, births, start);
+    QVERIFY(study);
 
     BestDaysQuery query;
     query.from = from;
@@ -168,11 +165,9 @@ void BestDaysTest::againstTheDates()
 void BestDaysTest::threeCyclesMeanIsTheAverage()
 {
     NamesList names;
-    std::unique_ptr<CDocument> study = Make(1, names);
-    QCOMPARE(Read(*study, File(1, "", "A", "B",
-                               {Date(COleDateTime(1970, 3, 15)), Date(COleDateTime(1982, 11, 2)),
-                                Date(COleDateTime(2026, 12, 11))})),
-             QString());
+    const std::unique_ptr<CDocument> study =
+        DayStudy(names, {QDate(1970, 3, 15), QDate(1982, 11, 2)}, QDate(2026, 12, 11));
+    QVERIFY(study);
     BestDaysQuery query;
     query.from = QDate(2026, 12, 11);
     query.skipCritical = false;
@@ -201,6 +196,32 @@ void BestDaysTest::valuesAreTheStudysDays()
         QCOMPARE(Exact(day.values.intellectual), Exact(doc.curveIntellectual[day.day]));
         QCOMPARE(Exact(day.values.sentimental), Exact(doc.curveSentimental[day.day]));
         QCOMPARE(Exact(day.values.physical), Exact(doc.curvePhysical[day.day]));
+    }
+}
+
+// A row a day in rank order, read back to the same doubles.
+void BestDaysTest::csvInRankOrder()
+{
+    NamesList names;
+    const std::unique_ptr<CDocument> study =
+        DayStudy(names, {QDate(1970, 3, 15)}, QDate(2026, 12, 11));
+    QVERIFY(study);
+    BestDaysQuery query;
+    query.from = QDate(2026, 12, 11);
+    const QList<BestDay> best = BestDays(*StudyDays::Of(*study), query);
+    QVERIFY(best.size() > 1);
+    const QByteArray csv = BestDaysCsv(best);
+    QVERIFY(csv.startsWith("\xEF\xBB\xBF"
+                           "Rang;Date;Jour;Intellectuel;Sentimental;Physique;Moyenne comptée\r\n"));
+    const QList<QByteArray> lines = csv.mid(3).split('\n');
+    QCOMPARE(lines.size(), 1 + best.size() + 1);
+    for (int rank = 0; rank < best.size(); ++rank) {
+        const QList<QByteArray> fields = lines.at(rank + 1).trimmed().split(';');
+        QCOMPARE(fields.size(), 7);
+        QCOMPARE(fields.at(0).toInt(), rank + 1);
+        QCOMPARE(fields.at(1), best.at(rank).date.toString(Qt::ISODate).toLatin1());
+        QCOMPARE(Exact(QByteArray(fields.at(6)).replace(',', '.').toDouble()),
+                 Exact(best.at(rank).mean));
     }
 }
 

@@ -18,20 +18,6 @@ int DayNumberOf(const QDate &date)
     return DayNumber(date.year(), date.month(), date.day());
 }
 
-// A study of one or two persons born on the births, starting on start.
-std::unique_ptr<CDocument> Study(NamesList &names, const QList<QDate> &births, const QDate &start)
-{
-    const int kind = births.size() == 1 ? 0 : 1;
-    std::unique_ptr<CDocument> study = Make(kind, names);
-    QList<QByteArray> dates;
-    for (const QDate &birth : births)
-        dates << Date(COleDateTime::FromQDate(birth));
-    dates << Date(COleDateTime::FromQDate(start));
-    if (!Read(*study, File(kind, "", "A", "B", dates)).isEmpty())
-        return nullptr;
-    return study;
-}
-
 const CycleSeries *PageCurve(const CDocument &study, int cycle)
 {
     if (const auto *bio = qobject_cast<const COndarisDoc *>(&study))
@@ -83,7 +69,7 @@ void StudyYearTest::cellsAgainstTheCurves()
     QFETCH(QDate, start);
     QFETCH(int, span);
     NamesList names;
-    const std::unique_ptr<CDocument> study = Study(names, births, start);
+    const std::unique_ptr<CDocument> study = DayStudy(names, births, start);
     QVERIFY(study);
     const StudyYear year(*StudyDays::Of(*study));
     QCOMPARE(year.First(), QDate(start.year(), start.month(), 1));
@@ -136,7 +122,8 @@ void StudyYearTest::cellsAgainstTheCurves()
 void StudyYearTest::lastDate()
 {
     NamesList names;
-    const std::unique_ptr<CDocument> study = Study(names, {QDate(9950, 1, 1)}, QDate(9999, 6, 15));
+    const std::unique_ptr<CDocument> study =
+        DayStudy(names, {QDate(9950, 1, 1)}, QDate(9999, 6, 15));
     QVERIFY(study);
     const StudyYear year(*StudyDays::Of(*study));
     QCOMPARE(year.DaysIn(6), 31);
@@ -150,7 +137,8 @@ void StudyYearTest::lastDate()
 void StudyYearTest::csvHoldsTheYear()
 {
     NamesList names;
-    const std::unique_ptr<CDocument> study = Study(names, {QDate(1970, 3, 15)}, QDate(2024, 2, 10));
+    const std::unique_ptr<CDocument> study =
+        DayStudy(names, {QDate(1970, 3, 15)}, QDate(2024, 2, 10));
     QVERIFY(study);
     const StudyYear year(*StudyDays::Of(*study));
     const QList<QByteArray> lines = YearCsv(year).split('\n');
