@@ -42,7 +42,8 @@ struct Options
                                 QStringLiteral("Écrit les meilleurs jours de l'étude sur la "
                                                "sortie standard, du meilleur au moins bon (90 "
                                                "jours à partir d'aujourd'hui sans --from ni "
-                                               "--days, 366 au plus).")};
+                                               "--days, 366 au plus) ; avec --json, en un "
+                                               "objet JSON.")};
     QCommandLineOption from{QStringLiteral("from"),
                             QStringLiteral("Avec --best-days : le premier jour cherché "
                                            "(aujourd'hui sans l'option)."),
