@@ -70,6 +70,9 @@ void YearView::SetCurve(StudyYear::Curve curve)
     m_curve = curve;
     viewport()->update();
     PageChanged();
+    // The cursor's day again, now with the curve's values.
+    if (GetDocument())
+        ShowCursorDay();
 }
 
 void YearView::SetClock(Clock clock)

@@ -126,6 +126,12 @@ private Q_SLOTS:
         QCOMPARE(focus->text(QAccessible::Name),
                  QString(text).replace(u'\n', QStringLiteral(" – ")));
         QVERIFY(focus->tableCellInterface()->isSelected());
+
+        // Another curve: the status bar gives the day's three values.
+        QComboBox *chooser = view->CurveChooser();
+        chooser->setCurrentIndex(chooser->findText(QStringLiteral("Sentimental")));
+        Q_EMIT chooser->activated(chooser->currentIndex());
+        QVERIFY(window.statusBar()->currentMessage().contains(QStringLiteral(" – Sentimental : ")));
         QVERIFY(!TableOf(view)->tableInterface()->cellAt(0, 0)->tableCellInterface()->isSelected());
     }
 
