@@ -23,6 +23,8 @@ public:
     const PageReading &Reading() const;
     // The row of the reading's table that the keyboard is on, or -1.
     virtual int CursorRow() const { return -1; }
+    // The cell of that row that the keyboard is on, or -1 for the whole row.
+    virtual int CursorColumn() const { return -1; }
 
     void OnInitialUpdate() override;
     void OnPrepareDC(DrawDevice &dc) override;

@@ -142,6 +142,21 @@ QSize DrawCurveChartBody(DrawDevice &dc, const PageFrame &frame, int graphY,
     return PageExtent(frame, bottom);
 }
 
+int DrawIdentityBlock(DrawDevice &dc, const PageFrame &frame, const QList<IdentityLine> &lines)
+{
+    const int L = frame.units.L;
+    const int bottom = (7 + int(lines.size())) * L;
+    dc.Rectangle(frame.left, 5 * L, frame.right, bottom);
+    dc.SelectFont(LabelFont(frame.fontHeight));
+    const int valueX = frame.left + dc.TextWidth(kStartDateLabel) + frame.units.cw;
+    int y = 6 * L;
+    for (const IdentityLine &line : lines) {
+        DrawIdentityRow(dc, frame, valueX, y, line.label, line.value);
+        y += L;
+    }
+    return bottom;
+}
+
 QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const CurvePageHeader &header,
                     const CurvePeriod &period, bool showAverage)
 {
@@ -151,16 +166,8 @@ QSize DrawCurvePage(DrawDevice &dc, int fontHeight, const CurvePageHeader &heade
     const int L = frame.units.L;
     DrawTitle(dc, frame, 2 * L, header.titleWords);
 
-    // The block holds a line a person and the start date, with a line's margin above and below.
-    const int lines = int(persons.size()) + 1;
-    dc.Rectangle(frame.left, 5 * L, frame.right, (7 + lines) * L);
-    const int valueX = frame.left + dc.TextWidth(kStartDateLabel) + frame.units.cw;
-    int y = 6 * L;
-    for (const IdentityLine &person : persons) {
-        DrawIdentityRow(dc, frame, valueX, y, person.label, person.value);
-        y += L;
-    }
-    DrawIdentityRow(dc, frame, valueX, y, kStartDateLabel, period.startText);
+    DrawIdentityBlock(
+        dc, frame, QList<IdentityLine>(persons) << IdentityLine{kStartDateLabel, period.startText});
 
     const QSize extent = DrawCurveChartBody(
         dc, frame, CurveGraphY(frame, int(persons.size())),

@@ -54,6 +54,10 @@ struct CurvePageHeader
     QList<IdentityLine> persons;
 };
 
+// The framed identity block from 5 L, a row a line with a line's margin above and below, the
+// values after the width of "Date de départ : " in the label font. Returns its bottom.
+int DrawIdentityBlock(DrawDevice &dc, const PageFrame &frame, const QList<IdentityLine> &lines);
+
 // A whole page of curves at a font height: the title, the identity block (the persons' lines,
 // then the start date) and the chart of the period. Returns the page's extent; the device's
 // state is given back as it was.

@@ -1,6 +1,8 @@
 #include "charts/curve_chart_view.h"
 
 #include "charts/day_reading.h"
+#include "charts/day_tip.h"
+#include "charts/midnight_timer.h"
 #include "charts/page_accessible.h"
 #include "studies/curve_period.h"
 #include "studies/study_days.h"
@@ -12,7 +14,6 @@
 #include <QScrollBar>
 #include <QStatusTipEvent>
 #include <QTimer>
-#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -27,7 +28,7 @@ CurveChartView::CurveChartView(CDocument *document, CurvePeriod &period, HeaderF
                                QWidget *parent)
     : ChartView(document, parent), m_period(period), m_header(std::move(header)),
       m_averageAction(new QAction(QStringLiteral("Mo&yenne"), this)),
-      m_clock(&QDateTime::currentDateTime), m_midnight(new QTimer(this))
+      m_clock(&QDateTime::currentDateTime), m_midnight(MidnightTimer(this))
 {
     m_averageAction->setCheckable(true);
     m_averageAction->setStatusTip(QStringLiteral("Affiche la moyenne des trois courbes"));
@@ -37,8 +38,6 @@ CurveChartView::CurveChartView(CDocument *document, CurvePeriod &period, HeaderF
             OnAverage();
     });
 
-    m_midnight->setSingleShot(true);
-    m_midnight->setTimerType(Qt::PreciseTimer);
     connect(m_midnight, &QTimer::timeout, this, &CurveChartView::FollowToday);
     if (document)
         connect(document, &CDocument::allViewsUpdate, this, [this]() {
@@ -140,14 +139,8 @@ bool CurveChartView::viewportEvent(QEvent *event)
     if (event->type() != QEvent::ToolTip)
         return ChartView::viewportEvent(event);
     const auto *help = static_cast<QHelpEvent *>(event);
-    const QString tip = DayText(ScreenColumns().DayAt(help->pos() + GetScrollPosition()));
-    if (tip.isEmpty()) {
-        QToolTip::hideText();
-        event->ignore();
-    } else {
-        QToolTip::showText(help->globalPos(), tip, viewport());
-    }
-    return true;
+    return ShowDayTip(viewport(), event,
+                      DayText(ScreenColumns().DayAt(help->pos() + GetScrollPosition())));
 }
 
 void CurveChartView::keyPressEvent(QKeyEvent *event)
@@ -218,8 +211,7 @@ void CurveChartView::FollowToday()
     m_today = today >= 0 && today < StudyDays::kPageSpan ? int(today) : -1;
     if (m_today != was)
         viewport()->update();
-    const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-    m_midnight->start(int(std::clamp<qint64>(now.msecsTo(midnight), 1, 24 * 3600 * 1000)));
+    StartForMidnight(*m_midnight, now);
 }
 
 void CurveChartView::FollowStart()

@@ -6,6 +6,7 @@
 #include <QAccessibleWidget>
 #include <QHash>
 #include <QPointer>
+#include <algorithm>
 
 // Qt reads a widget's children for its tree; the page's texts and cells are no widgets, so they
 // are interfaces of our own, registered with Qt's cache and deleted with their parent.
@@ -148,7 +149,13 @@ public:
                    : nullptr;
     }
 
-    bool isSelected() const override { return isValid() && page()->view()->CursorRow() == m_row; }
+    bool isSelected() const override
+    {
+        if (!isValid() || page()->view()->CursorRow() != m_row)
+            return false;
+        const int column = page()->view()->CursorColumn();
+        return column < 0 || column == m_column;
+    }
     QList<QAccessibleInterface *> columnHeaderCells() const override { return {}; }
     QList<QAccessibleInterface *> rowHeaderCells() const override { return {}; }
     int columnIndex() const override { return m_column; }
@@ -319,7 +326,7 @@ QAccessibleInterface *PageInterface::focusChild() const
 {
     const int row = view()->CursorRow();
     if (view()->hasFocus() && row >= 0)
-        return table()->cellAt(row, 0);
+        return table()->cellAt(row, std::max(view()->CursorColumn(), 0));
     return QAccessibleWidget::focusChild();
 }
 
@@ -413,7 +420,8 @@ void NotifyRowFocus(ChartView *view, int row)
     PageInterface *page = PageOf(view);
     if (!page || !view->hasFocus())
         return;
-    if (QAccessibleInterface *cell = page->table()->cellAt(row, 0)) {
+    if (QAccessibleInterface *cell =
+            page->table()->cellAt(row, std::max(view->CursorColumn(), 0))) {
         SendEvent(cell, QAccessible::Selection);
         SendEvent(cell, QAccessible::Focus);
     }

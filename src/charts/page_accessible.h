@@ -12,5 +12,6 @@ void InstallPageAccessibility();
 // words changed, the table when its columns changed.
 void NotifyPageChanged(ChartView *view, const PageReading &before);
 
-// Moves the accessible focus to the row's first cell, so that a screen reader speaks the row.
+// Moves the accessible focus to the row's cell under the cursor (the first cell when the cursor
+// is on the whole row), so that a screen reader speaks it.
 void NotifyRowFocus(ChartView *view, int row);

@@ -4,6 +4,7 @@
 #include "charts/biorythme_page.h"
 #include "charts/compatibilite_page.h"
 #include "charts/page_frame.h"
+#include "charts/year_page.h"
 #include "framework/modules.h"
 #include "framework/painter_device.h"
 #include "studies/affinite_doc.h"
@@ -15,6 +16,7 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <functional>
 
 namespace {
 
@@ -34,52 +36,70 @@ void DrawStudyPage(DrawDevice &dc, CDocument &study)
         DrawAffinitePage(dc, *affinite, fontHeight, kPrintBarCorrection);
 }
 
-bool Paint(QPaintDevice &device, CDocument &study)
+using PageDrawing = std::function<void(DrawDevice &dc)>;
+
+bool Paint(QPaintDevice &device, const PageDrawing &draw)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
     {
         PainterDevice dc(painter, true);
-        DrawStudyPage(dc, study);
+        draw(dc);
     }
     return painter.end();
 }
 
-bool PaintPdf(QIODevice &file, CDocument &study)
+bool PaintPdf(QIODevice &file, QPageLayout::Orientation orientation, const QString &title,
+              const PageDrawing &draw)
 {
     QPdfWriter writer(&file);
     writer.setResolution(kPdfResolution);
-    writer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation, QMarginsF(0, 0, 0, 0)));
     writer.setCreator(QStringLiteral("Ondaris"));
-    writer.setTitle(study.GetTitle());
-    return Paint(writer, study);
+    writer.setTitle(title);
+    return Paint(writer, draw);
 }
 
 // An A4 page in pixels at the image resolution.
-QSize ImageSize()
+QSize ImageSize(QPageLayout::Orientation orientation)
 {
     const QSizeF millimetres = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
-    return QSize(qRound(millimetres.width() / 25.4 * kImageResolution),
-                 qRound(millimetres.height() / 25.4 * kImageResolution));
+    const QSize portrait(qRound(millimetres.width() / 25.4 * kImageResolution),
+                         qRound(millimetres.height() / 25.4 * kImageResolution));
+    return orientation == QPageLayout::Portrait ? portrait : portrait.transposed();
 }
 
-bool PaintPng(QIODevice &file, CDocument &study)
+bool PaintPng(QIODevice &file, QPageLayout::Orientation orientation, const PageDrawing &draw)
 {
-    QImage image(ImageSize(), QImage::Format_RGB32);
+    QImage image(ImageSize(orientation), QImage::Format_RGB32);
     const int dotsPerMeter = qRound(kImageResolution / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
-    return Paint(image, study) && image.save(&file, "PNG");
+    return Paint(image, draw) && image.save(&file, "PNG");
 }
 
-bool PaintSvg(QIODevice &file, CDocument &study)
+bool PaintSvg(QIODevice &file, QPageLayout::Orientation orientation, const QString &title,
+              const PageDrawing &draw)
 {
     const auto write = SvgPageModule();
-    return write && write.function(file, ImageSize(), kImageResolution, study.GetTitle(),
-                                   [&study](QPaintDevice &device) { return Paint(device, study); });
+    return write && write.function(file, ImageSize(orientation), kImageResolution, title,
+                                   [&draw](QPaintDevice &device) { return Paint(device, draw); });
+}
+
+bool WriteDrawnPage(QIODevice &device, PageFormat format, QPageLayout::Orientation orientation,
+                    const QString &title, const PageDrawing &draw)
+{
+    switch (format) {
+    case PageFormat::Pdf:
+        return PaintPdf(device, orientation, title, draw);
+    case PageFormat::Png:
+        return PaintPng(device, orientation, draw);
+    case PageFormat::Svg:
+        return PaintSvg(device, orientation, title, draw);
+    }
+    return false;
 }
 
 } // namespace
@@ -94,13 +114,15 @@ QString PageFormatUnavailable(PageFormat format)
 
 bool WritePage(QIODevice &device, CDocument &study, PageFormat format)
 {
-    switch (format) {
-    case PageFormat::Pdf:
-        return PaintPdf(device, study);
-    case PageFormat::Png:
-        return PaintPng(device, study);
-    case PageFormat::Svg:
-        return PaintSvg(device, study);
-    }
-    return false;
+    return WriteDrawnPage(device, format, QPageLayout::Portrait, study.GetTitle(),
+                          [&study](DrawDevice &dc) { DrawStudyPage(dc, study); });
+}
+
+bool WriteYearPage(QIODevice &device, const CDocument &study, PageFormat format,
+                   StudyYear::Curve curve)
+{
+    return WriteDrawnPage(device, format, QPageLayout::Landscape, study.GetTitle(),
+                          [&study, curve](DrawDevice &dc) {
+                              DrawStudyYearPage(dc, study, PageFontHeight(dc), curve);
+                          });
 }

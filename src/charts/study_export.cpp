@@ -7,9 +7,11 @@
 #include "studies/study_csv.h"
 #include "studies/study_days.h"
 #include "studies/study_loader.h"
+#include "studies/study_year.h"
 
 #include <QFileInfo>
 #include <QTextStream>
+#include <functional>
 
 namespace {
 
@@ -67,6 +69,13 @@ QString DaysFile(const CDocument &study, ExportFormat format, int span, QByteArr
     return calendar.error;
 }
 
+ExportResult Outcome(const QString &path, const std::optional<WriteFailure> &failure)
+{
+    if (failure)
+        return {file_messages::CannotWrite(path, failure->reason)};
+    return {};
+}
+
 } // namespace
 
 const QList<ExportFormatInfo> &ExportFormats()
@@ -108,15 +117,18 @@ ExportResult ExportStudy(CDocument &study, ExportFormat format, const QString &p
     } else if (const QString error = DaysFile(study, format, span, bytes); !error.isEmpty()) {
         return {error};
     }
-    const std::optional<WriteFailure> failure =
+    return Outcome(
+        path,
         page ? WriteWholeFile(path, [&](QIODevice &file) { return WritePage(file, study, *page); })
-             : WriteWholeFile(path, bytes);
-    if (failure)
-        return {file_messages::CannotWrite(path, failure->reason)};
-    return {};
+             : WriteWholeFile(path, bytes));
 }
 
-int RunExport(const QString &outPath, const QString &studyPath, int span, QTextStream &err)
+namespace {
+
+// Loads the study and writes it to outPath as write does: 0, or a French message on err and 1,
+// or 2 for an export refused before anything is written.
+int RunStudyExport(const QString &outPath, const QString &studyPath, QTextStream &err,
+                   const std::function<ExportResult(CDocument &, ExportFormat)> &write)
 {
     const std::optional<ExportFormat> format = ExportFormatOf(outPath);
     if (!format) {
@@ -133,10 +145,51 @@ int RunExport(const QString &outPath, const QString &studyPath, int span, QTextS
             << Qt::endl;
         return 1;
     }
-    const ExportResult result = ExportStudy(*study.document, *format, outPath, span);
+    const ExportResult result = write(*study.document, *format);
     if (!result.error.isEmpty()) {
         err << result.error << Qt::endl;
         return result.refused ? 2 : 1;
     }
     return 0;
+}
+
+} // namespace
+
+int RunExport(const QString &outPath, const QString &studyPath, int span, QTextStream &err)
+{
+    return RunStudyExport(outPath, studyPath, err, [&](CDocument &study, ExportFormat format) {
+        return ExportStudy(study, format, outPath, span);
+    });
+}
+
+ExportResult ExportYear(const CDocument &study, ExportFormat format, const QString &path,
+                        StudyYear::Curve curve)
+{
+    const std::optional<StudyDays> days = StudyDays::Of(study);
+    if (!days)
+        return {QStringLiteral("Une étude Affinité n'a pas de date de départ, donc pas "
+                               "d'année : choisissez une étude Biorythme ou Compatibilité."),
+                true};
+    if (format == ExportFormat::Ics)
+        return {QStringLiteral("L'année s'exporte en PDF, PNG, SVG ou CSV ; pour un agenda, "
+                               "exportez l'étude en .ics avec --days."),
+                true};
+    const std::optional<PageFormat> page = PageFormatOf(format);
+    if (page) {
+        if (const QString missing = PageFormatUnavailable(*page); !missing.isEmpty())
+            return {missing};
+    }
+    const QByteArray csv = page ? QByteArray() : YearCsv(StudyYear(*days));
+    return Outcome(path, page ? WriteWholeFile(path,
+                                               [&](QIODevice &file) {
+                                                   return WriteYearPage(file, study, *page, curve);
+                                               })
+                              : WriteWholeFile(path, csv));
+}
+
+int RunYearExport(const QString &outPath, const QString &studyPath, QTextStream &err)
+{
+    return RunStudyExport(outPath, studyPath, err, [&](CDocument &study, ExportFormat format) {
+        return ExportYear(study, format, outPath);
+    });
 }

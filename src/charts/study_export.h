@@ -1,5 +1,7 @@
 #pragma once
 
+#include "studies/study_year.h"
+
 #include <QList>
 #include <QString>
 #include <optional>
@@ -41,3 +43,11 @@ ExportResult ExportStudy(CDocument &study, ExportFormat format, const QString &p
 // list: 0 on success with nothing on err; otherwise a French message on err and 1, or 2 for an
 // export refused before anything is written.
 int RunExport(const QString &outPath, const QString &studyPath, int span, QTextStream &err);
+
+// Writes the year of a study with a start date, whole or not at all: its page shaded by the
+// curve (PDF, PNG, SVG) or its days (CSV). Refused for an Affinité study and for a calendar.
+ExportResult ExportYear(const CDocument &study, ExportFormat format, const QString &path,
+                        StudyYear::Curve curve = StudyYear::Curve::Moyenne);
+
+// `ondaris --export OUT --year STUDY`: the year of the study, with the exit codes of RunExport.
+int RunYearExport(const QString &outPath, const QString &studyPath, QTextStream &err);

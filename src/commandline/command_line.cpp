@@ -2,6 +2,7 @@
 
 #include "build_facts.h"
 #include "charts/study_export.h"
+#include "commandline/best_days_command.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -37,9 +38,30 @@ struct Options
                                            "sans l'option)."),
                             QStringLiteral("jours")};
 
+    QCommandLineOption bestDays{QStringLiteral("best-days"),
+                                QStringLiteral("Écrit les meilleurs jours de l'étude sur la "
+                                               "sortie standard, du meilleur au moins bon (90 "
+                                               "jours à partir d'aujourd'hui sans --from ni "
+                                               "--days, 366 au plus) ; avec --json, en un "
+                                               "objet JSON.")};
+    QCommandLineOption from{QStringLiteral("from"),
+                            QStringLiteral("Avec --best-days : le premier jour cherché "
+                                           "(aujourd'hui sans l'option)."),
+                            QStringLiteral("JJ/MM/AAAA")};
+    QCommandLineOption cycles{QStringLiteral("cycles"),
+                              QStringLiteral("Avec --best-days : les cycles comptés, i, s, p "
+                                             "séparés par des virgules, ou moyenne (i,s,p sans "
+                                             "l'option)."),
+                              QStringLiteral("cycles")};
+    QCommandLineOption year{QStringLiteral("year"),
+                            QStringLiteral("Avec --export : écrit l'année de l'étude, douze mois "
+                                           "à partir du mois de sa date de départ (.pdf, .png, "
+                                           ".svg, .csv).")};
+
     QList<QCommandLineOption> All() const
     {
-        return {help, version, print, printTo, exportTo, info, json, days};
+        return {help, version, print,    printTo, exportTo, info,
+                json, days,    bestDays, from,    cycles,   year};
     }
 };
 
@@ -119,7 +141,21 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (modes > 1)
         return Fail(QStringLiteral("Les options --print, --print-to, --export et --info ne "
                                    "s'emploient pas ensemble."));
-    if (parser.isSet(options.json) && !parser.isSet(options.info))
+    const bool bestDays = parser.isSet(options.bestDays);
+    if (bestDays && modes > 0)
+        return Fail(QStringLiteral("L'option --best-days ne s'emploie pas avec --print, "
+                                   "--print-to, --export ni --info."));
+    for (const QCommandLineOption *option : {&options.from, &options.cycles}) {
+        if (parser.isSet(*option) && !bestDays)
+            return Fail(QStringLiteral("L'option --%1 ne s'emploie qu'avec --best-days.")
+                            .arg(option->names().constFirst()));
+    }
+    if (parser.isSet(options.year) && !parser.isSet(options.exportTo))
+        return Fail(QStringLiteral("L'option --year ne s'emploie qu'avec --export."));
+    if (parser.isSet(options.year) && parser.isSet(options.days))
+        return Fail(QStringLiteral("L'option --days ne s'emploie pas avec --year : l'année a ses "
+                                   "douze mois."));
+    if (parser.isSet(options.json) && !parser.isSet(options.info) && !bestDays)
         return Fail(QStringLiteral("L'option --json ne s'emploie qu'avec --info."));
     if (parser.isSet(options.print) || parser.isSet(options.printTo)) {
         line.mode = CommandLine::Mode::Print;
@@ -129,12 +165,30 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     } else if (parser.isSet(options.exportTo)) {
         line.mode = CommandLine::Mode::Export;
         line.output = parser.value(options.exportTo);
+        line.year = parser.isSet(options.year);
     } else if (parser.isSet(options.info)) {
         line.mode = CommandLine::Mode::Info;
         line.json = parser.isSet(options.json);
+    } else if (bestDays) {
+        line.mode = CommandLine::Mode::BestDays;
+        line.json = parser.isSet(options.json);
+        if (parser.isSet(options.from)) {
+            const std::optional<QDate> from = ReadFromDate(parser.value(options.from));
+            if (!from)
+                return Fail(QStringLiteral("La date de --from s'écrit JJ/MM/AAAA, du 01/01/0100 "
+                                           "au 31/12/9999 : « %1 » n'en est pas une.")
+                                .arg(parser.value(options.from)));
+            line.bestDays.from = *from;
+        }
+        if (parser.isSet(options.cycles) &&
+            !ReadCountedCycles(parser.value(options.cycles), line.bestDays))
+            return Fail(QStringLiteral("Les cycles de --cycles sont i, s et p séparés par des "
+                                       "virgules (par exemple i,p), ou moyenne : « %1 » n'en "
+                                       "est pas.")
+                            .arg(parser.value(options.cycles)));
     }
     if (parser.isSet(options.days)) {
-        if (line.mode != CommandLine::Mode::Info &&
+        if (line.mode != CommandLine::Mode::Info && line.mode != CommandLine::Mode::BestDays &&
             !(line.mode == CommandLine::Mode::Export && ExportHasSpan(line.output)))
             return Fail(QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export "
                                        ".csv ou .ics."));
@@ -144,9 +198,13 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         // "--days --json" gives --days the next option as its value.
         if (!number && days.startsWith(u'-'))
             return Fail(QStringLiteral("Il manque le nombre de jours après l'option --days."));
-        if (!number || line.days < 1 || line.days > StudyDays::kMaxSpan)
-            return Fail(QStringLiteral("Le nombre de jours doit être un entier de 1 à %1.")
-                            .arg(StudyDays::kMaxSpan));
+        // A search of the best days covers a year at most.
+        const int maxSpan = line.mode == CommandLine::Mode::BestDays ? BestDaysQuery::kMaxSpan
+                                                                     : StudyDays::kMaxSpan;
+        if (!number || line.days < 1 || line.days > maxSpan)
+            return Fail(
+                QStringLiteral("Le nombre de jours doit être un entier de 1 à %1.").arg(maxSpan));
+        line.bestDays.span = line.days;
     }
 
     if (line.mode != CommandLine::Mode::Run && line.study.isEmpty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "studies/best_days.h"
 #include "studies/study_days.h"
 
 #include <QString>
@@ -9,13 +10,14 @@
 struct CommandLine
 {
     enum class Mode {
-        Run,     // the main window, with the study to open if one is named
-        Help,    // --help
-        Version, // --version
-        Info,    // --info [--json] STUDY [--days N]
-        Export,  // --export OUT STUDY [--days N]
-        Print,   // --print STUDY, --print-to PRINTER STUDY
-        Error,   // a wrong command line: message says why
+        Run,      // the main window, with the study to open if one is named
+        Help,     // --help
+        Version,  // --version
+        Info,     // --info [--json] STUDY [--days N]
+        Export,   // --export OUT STUDY [--days N]
+        Print,    // --print STUDY, --print-to PRINTER STUDY
+        Error,    // a wrong command line: message says why
+        BestDays, // --best-days [--json] STUDY [--from DATE] [--days N] [--cycles LIST]
     };
 
     Mode mode = Mode::Run;
@@ -26,6 +28,10 @@ struct CommandLine
     bool json = false;
     int days = StudyDays::kPageSpan; // --days: the span of the critical days and of the CSV
     QString message;                 // the help, the version or the error, in French
+    // --best-days: its span (--from, --days), its counted cycles (--cycles); from stays invalid
+    // for today.
+    BestDaysQuery bestDays;
+    bool year = false; // --export --year: the year of the study in place of its page
 
     // The exit code of a wrong command line.
     static constexpr int kUsageError = 2;

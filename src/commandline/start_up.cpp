@@ -1,6 +1,7 @@
 #include "commandline/start_up.h"
 
 #include "charts/study_export.h"
+#include "commandline/best_days_command.h"
 #include "commandline/command_line.h"
 #include "studies/study_info.h"
 
@@ -104,7 +105,11 @@ int RunTool(const CommandLine &line)
     case CommandLine::Mode::Info:
         return RunStudyInfo(line.study, line.json, line.days, out, err);
     case CommandLine::Mode::Export:
+        if (line.year)
+            return RunYearExport(line.output, line.study, err);
         return RunExport(line.output, line.study, line.days, err);
+    case CommandLine::Mode::BestDays:
+        return RunBestDays(line.study, line.bestDays, line.json, out, err);
     default:
         return 0;
     }

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <algorithm>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -38,11 +39,14 @@ struct Target
 class ExportFileDialog : public QFileDialog
 {
 public:
-    ExportFileDialog(QWidget *parent, const CDocument &study, const QString &folder)
-        : QFileDialog(parent, QStringLiteral("Exporter")), m_study(study)
+    using Allowed = std::function<bool(ExportFormat)>;
+
+    ExportFileDialog(QWidget *parent, const CDocument &study, const QString &folder,
+                     Allowed allowed)
+        : QFileDialog(parent, QStringLiteral("Exporter")), m_allowed(std::move(allowed))
     {
         for (const ExportFormatInfo &info : ExportFormats()) {
-            if (!ExportAllowed(study, info.format))
+            if (!m_allowed(info.format))
                 continue;
             m_offered.append(info);
             m_filters.append(QStringLiteral("%1 (*.%2)").arg(info.filterName, info.suffix));
@@ -58,7 +62,7 @@ public:
     {
         QString path = selectedFiles().value(0);
         const std::optional<ExportFormat> format = ExportFormatOf(path);
-        if (format && ExportAllowed(m_study, *format))
+        if (format && m_allowed(*format))
             return {path, *format};
         const ExportFormatInfo &info =
             m_offered.at(std::max(qsizetype(0), m_filters.indexOf(selectedNameFilter())));
@@ -85,24 +89,46 @@ public:
     }
 
 private:
-    const CDocument &m_study;
+    Allowed m_allowed;
     QList<ExportFormatInfo> m_offered;
     QStringList m_filters;
 };
 
-} // namespace
-
-QString ExportWithDialog(QWidget *parent, CDocument &study, const QString &folder)
+// The file dialog on the formats allowed, then write; a failure told in a message box.
+QString ExportThroughDialog(QWidget *parent, const CDocument &study, const QString &folder,
+                            const ExportFileDialog::Allowed &allowed,
+                            const std::function<ExportResult(const Target &)> &write)
 {
-    ExportFileDialog dialog(parent, study, folder);
+    ExportFileDialog dialog(parent, study, folder, allowed);
     if (dialog.exec() != QDialog::Accepted)
         return {};
     const Target target = dialog.Chosen();
-    const ExportResult result =
-        ExportStudy(study, target.format, target.path, StudyDays::kPageSpan);
+    const ExportResult result = write(target);
     if (!result.error.isEmpty()) {
         messages::Show(parent, QMessageBox::Warning, result.error);
         return {};
     }
     return target.path;
+}
+
+} // namespace
+
+QString ExportWithDialog(QWidget *parent, CDocument &study, const QString &folder)
+{
+    return ExportThroughDialog(
+        parent, study, folder,
+        [&study](ExportFormat format) { return ExportAllowed(study, format); },
+        [&study](const Target &target) {
+            return ExportStudy(study, target.format, target.path, StudyDays::kPageSpan);
+        });
+}
+
+QString ExportYearWithDialog(QWidget *parent, const CDocument &study, const QString &folder,
+                             StudyYear::Curve curve)
+{
+    return ExportThroughDialog(
+        parent, study, folder, [](ExportFormat format) { return format != ExportFormat::Ics; },
+        [&study, curve](const Target &target) {
+            return ExportYear(study, target.format, target.path, curve);
+        });
 }

@@ -54,6 +54,7 @@ public:
     {
         FontSpec font;
         QColor textColor = QColor(0, 0, 0);
+        QColor textBackground = QColor(255, 255, 255);
         PenSpec pen;
         QColor brush = QColor(255, 255, 255);
     };
@@ -72,6 +73,8 @@ public:
     const State &state() const { return m_state; }
     void SelectFont(const FontSpec &font) { m_state.font = font; }
     void SetTextColor(const QColor &color) { m_state.textColor = color; }
+    // The opaque background behind the texts drawn next: a text on a shaded cell keeps its shade.
+    void SetTextBackground(const QColor &color) { m_state.textBackground = color; }
     void SelectPen(const PenSpec &pen) { m_state.pen = pen; }
     void SelectBrush(const QColor &color) { m_state.brush = color; }
     // What a page selects between these two calls is undone by the second.

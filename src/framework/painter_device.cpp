@@ -158,7 +158,8 @@ void PainterDevice::TextOut(int x, int y, const QString &text)
     const QFontMetrics &fm = metrics();
     // The opaque background covers the text's cell exactly; Qt's own would follow the
     // fractional ascent and spill one pixel above the corner.
-    m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()), Qt::white);
+    m_painter.fillRect(QRect(x, y, fm.horizontalAdvance(text), fm.height()),
+                       state().textBackground);
     m_painter.setFont(font);
     m_painter.setPen(state().textColor);
     m_painter.drawText(x, y + fm.ascent(), text);

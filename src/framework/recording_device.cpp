@@ -37,6 +37,7 @@ RecordingDevice::Call RecordingDevice::record(Call::Kind kind, const QList<QPoin
     call.points = points;
     call.font = state().font;
     call.textColor = state().textColor;
+    call.textBackground = state().textBackground;
     call.pen = state().pen;
     call.brush = state().brush;
     return call;

@@ -18,6 +18,7 @@ public:
         QList<QPoint> points;
         FontSpec font;
         QColor textColor;
+        QColor textBackground;
         PenSpec pen;
         QColor brush; // the selected brush, or a polygon's fill
     };

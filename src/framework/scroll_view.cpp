@@ -6,6 +6,7 @@
 #include "printing/print_support.h"
 
 #include <QContextMenuEvent>
+#include <QPagedPaintDevice>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
@@ -80,6 +81,8 @@ void CScrollView::paintEvent(QPaintEvent *)
 
 bool CScrollView::PrintPage(QPaintDevice &printer)
 {
+    if (auto *paper = dynamic_cast<QPagedPaintDevice *>(&printer); paper && PrintsLandscape())
+        paper->setPageOrientation(QPageLayout::Landscape);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;

@@ -37,6 +37,8 @@ public Q_SLOTS:
     void OnFilePrintPreview();
 
 protected:
+    // A page wider than tall turns the printer's paper, whatever its set-up said.
+    virtual bool PrintsLandscape() const { return false; }
     // A right click or the context-menu key; the position is global.
     virtual void OnContextMenu(const QPoint &globalPos);
 

@@ -19,7 +19,7 @@ struct CommandInfo
 };
 
 // The program's own prompts, then those of the commands the framework used to bring.
-const std::array<CommandInfo, 32> kCommands = {{
+const std::array<CommandInfo, 34> kCommands = {{
     {cmd::Preferences, u"Préférences utilisateur\nPréférences", "preferences"},
     {cmd::Average, u"Affiche la moyenne des trois courbes\nMoyenne", "average"},
     {cmd::Calendar, u"Affiche le calendrier\nCalendrier", "calendar"},
@@ -66,6 +66,11 @@ const std::array<CommandInfo, 32> kCommands = {{
      Qt::SHIFT | Qt::Key_F6},
     {cmd::ViewToolBar, u"Affiche ou masque la barre d'outils\nBarre d'outils", nullptr},
     {cmd::ViewStatusBar, u"Affiche ou masque la barre d'état\nBarre d'état", nullptr},
+    {cmd::YearView, u"Ouvre l'année de l'étude dans une autre fenêtre, un jour par case\nAnnée",
+     nullptr},
+    {cmd::BestDays,
+     u"Cherche les meilleurs jours d'une période, jours critiques écartés\nMeilleurs jours",
+     nullptr},
 }};
 
 const CommandInfo *Find(int id)

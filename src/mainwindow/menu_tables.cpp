@@ -64,8 +64,11 @@ Menu ViewMenu(bool withAverage)
 {
     Menu menu{u"&Affichage",
               {{cmd::ViewToolBar, u"&Barre d'outils"}, {cmd::ViewStatusBar, u"Barre d'é&tat"}}};
-    if (withAverage)
+    if (withAverage) {
         menu.entries << kSeparator << Entry{cmd::Average, u"Mo&yenne"};
+        menu.entries << kSeparator << Entry{cmd::YearView, u"&Année"}
+                     << Entry{cmd::BestDays, u"&Meilleurs jours..."};
+    }
     return menu;
 }
 

@@ -2,9 +2,12 @@
 
 #include "charts/chart_view.h"
 #include "charts/curve_chart_view.h"
+#include "charts/year_view.h"
+#include "dialogs/best_days_dialog.h"
 #include "dialogs/export_dialog.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
+#include "framework/message_box.h"
 #include "mainwindow/child_frame.h"
 #include "mainwindow/command_ids.h"
 #include "mainwindow/commands.h"
@@ -12,8 +15,10 @@
 #include "mainwindow/main_menus.h"
 #include "mainwindow/menu_tables.h"
 #include "mainwindow/study_manager.h"
+#include "studies/study_days.h"
 
 #include <QAction>
+#include <QDate>
 
 namespace {
 
@@ -25,6 +30,11 @@ ChartView *ChartOf(const CChildFrame *frame)
 CurveChartView *CurveChartOf(const CChildFrame *frame)
 {
     return frame ? qobject_cast<CurveChartView *>(frame->View()) : nullptr;
+}
+
+YearView *YearViewOf(const CChildFrame *frame)
+{
+    return frame ? qobject_cast<YearView *>(frame->View()) : nullptr;
 }
 
 } // namespace
@@ -57,7 +67,18 @@ void StudyCommands::Connect()
     onDocument(cmd::FileClose, [this](CDocument &document) { m_studies.CloseStudy(document); });
     onDocument(cmd::WindowNew, [this](CDocument &document) { m_studies.NewWindow(document); });
     onDocument(cmd::FileExport, [this](CDocument &document) {
-        ExportWithDialog(&m_frame, document, m_studies.DialogFolder());
+        if (const YearView *year = YearViewOf(m_studies.ActiveFrame()))
+            ExportYearWithDialog(&m_frame, document, m_studies.DialogFolder(), year->Curve());
+        else
+            ExportWithDialog(&m_frame, document, m_studies.DialogFolder());
+    });
+    onDocument(cmd::YearView, [this](CDocument &document) { OpenYear(document, {}); });
+    onDocument(cmd::BestDays, [this](CDocument &document) {
+        if (!document.HasStartDate())
+            return;
+        BestDaysDialog dialog(document, QDate::currentDate(), m_studies.DialogFolder(), &m_frame);
+        if (dialog.exec() == QDialog::Accepted && dialog.OpenedDate().isValid())
+            OpenYear(document, dialog.OpenedDate());
     });
     onDocument(cmd::Identification, [](CDocument &document) { document.OnEditPersons(); });
     onDocument(cmd::StartDate, [](CDocument &document) {
@@ -78,6 +99,34 @@ void StudyCommands::Connect()
     });
 }
 
+void StudyCommands::OpenYear(CDocument &document, const QDate &day)
+{
+    YearView *view = nullptr;
+    for (CChildFrame *frame : m_studies.FramesOf(document)) {
+        if ((view = YearViewOf(frame))) {
+            m_studies.Activate(*frame);
+            break;
+        }
+    }
+    if (!view) {
+        view = CreateYearViewFor(&document);
+        if (!view)
+            return;
+        m_studies.NewWindow(document, view);
+    }
+    if (!day.isValid())
+        return;
+    if (view->DayText(day).isEmpty()) {
+        messages::Show(&m_frame, QMessageBox::Information,
+                       QStringLiteral("Le %1 n'est pas dans l'année de l'étude, les douze mois à "
+                                      "partir de sa date de départ : changez la date de départ "
+                                      "pour le voir.")
+                           .arg(MessageDate(day)));
+        return;
+    }
+    view->MoveCursorTo(day);
+}
+
 void StudyCommands::Update()
 {
     const CommandSet &commands = m_frame.Commands();
@@ -95,6 +144,8 @@ void StudyCommands::Update()
           cmd::WindowTile, cmd::WindowArrange, cmd::NextPane, cmd::PreviousPane})
         commands.Action(id)->setEnabled(frame != nullptr);
     commands.Action(cmd::StartDate)->setEnabled(document && document->HasStartDate());
+    commands.Action(cmd::YearView)->setEnabled(document && document->HasStartDate());
+    commands.Action(cmd::BestDays)->setEnabled(document && document->HasStartDate());
     commands.Action(cmd::Average)->setEnabled(CurveChartOf(frame) != nullptr);
     FollowActiveView();
 }

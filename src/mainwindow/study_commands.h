@@ -3,7 +3,9 @@
 #include <QMetaObject>
 #include <QObject>
 
+class CDocument;
 class CMainFrame;
+class QDate;
 class StudyManager;
 
 // The commands that act on the active study or its window (save, close, print, edits,
@@ -21,6 +23,8 @@ public:
 private:
     void Connect();
     void FollowActiveView();
+    // The study's year window, brought forward or opened, its cursor on the day if one is given.
+    void OpenYear(CDocument &document, const QDate &day);
 
     CMainFrame &m_frame;
     StudyManager &m_studies;

@@ -275,10 +275,20 @@ bool StudyManager::CloseAllFrames()
 
 CChildFrame *StudyManager::NewWindow(CDocument &document)
 {
-    CChildFrame *frame = AddFrame(document);
+    return NewWindow(document, nullptr);
+}
+
+CChildFrame *StudyManager::NewWindow(CDocument &document, CScrollView *view)
+{
+    CChildFrame *frame = AddFrame(document, view);
     frame->show();
     m_area.setActiveSubWindow(frame);
     return frame;
+}
+
+void StudyManager::Activate(CChildFrame &frame)
+{
+    m_area.setActiveSubWindow(&frame);
 }
 
 CChildFrame *StudyManager::ActiveFrame() const
@@ -333,9 +343,10 @@ void StudyManager::AdoptDocument(std::unique_ptr<CDocument> document)
     m_area.setActiveSubWindow(frame);
 }
 
-CChildFrame *StudyManager::AddFrame(CDocument &document)
+CChildFrame *StudyManager::AddFrame(CDocument &document, CScrollView *view)
 {
-    CScrollView *view = m_views(document);
+    if (!view)
+        view = m_views(document);
     auto *frame = new CChildFrame(document, view);
     frame->SetCloseCheck([this](CChildFrame &closing) { return CanCloseFrame(closing); });
     m_area.addSubWindow(frame);

@@ -64,6 +64,10 @@ public:
     // study opened unchanged from the same file. False when it was not opened.
     bool RestoreCopy(const recovery::Copy &copy);
     CChildFrame *NewWindow(CDocument &document);
+    // Makes the window the active one.
+    void Activate(CChildFrame &frame);
+    // Another window of the study on a view of another kind, which the window takes.
+    CChildFrame *NewWindow(CDocument &document, CScrollView *view);
 
     // The window that the commands act on: the active one, or the last active while a dialog
     // or another program has the focus.
@@ -84,7 +88,8 @@ Q_SIGNALS:
 
 private:
     bool CloseAllFrames();
-    CChildFrame *AddFrame(CDocument &document);
+    // A window on the view, or on the study type's own view when there is none.
+    CChildFrame *AddFrame(CDocument &document, CScrollView *view = nullptr);
     // The study open from that file, however the path names it.
     CDocument *OpenDocumentOf(const QString &path) const;
     void BringForward(CDocument &document);

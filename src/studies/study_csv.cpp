@@ -3,7 +3,9 @@
 #include "core/calendar.h"
 #include "core/ole_date_time.h"
 #include "studies/affinite_doc.h"
+#include "studies/best_days.h"
 #include "studies/study_days.h"
+#include "studies/study_year.h"
 
 #include <QLocale>
 #include <QStringList>
@@ -37,18 +39,23 @@ QByteArray Rows(const QList<QStringList> &rows)
     return csv;
 }
 
-QList<QStringList> DayRows(const StudyDays &days, int span)
+QString WeekdayOf(const QDate &date)
+{
+    return WeekdayName(COleDateTime::FromQDate(date));
+}
+
+QList<QStringList> DayRows(const StudyDays &days, int first, int span)
 {
     QList<QStringList> rows{{QStringLiteral("Date"), QStringLiteral("Jour"),
                              QStringLiteral("Intellectuel"), QStringLiteral("Sentimental"),
                              QStringLiteral("Physique"), QStringLiteral("Moyenne"),
                              QStringLiteral("Jours critiques")}};
-    for (int day = 0; day < span; ++day) {
+    for (int day = first; day < first + span; ++day) {
         const QDate date = days.Date(day);
         const StudyDays::Values values = days.ValuesOf(day);
-        rows.append({date.toString(Qt::ISODate), WeekdayName(COleDateTime::FromQDate(date)),
-                     Number(values.intellectual), Number(values.sentimental),
-                     Number(values.physical), Number(values.average), days.CriticalText(day)});
+        rows.append({date.toString(Qt::ISODate), WeekdayOf(date), Number(values.intellectual),
+                     Number(values.sentimental), Number(values.physical), Number(values.average),
+                     days.CriticalText(day)});
     }
     return rows;
 }
@@ -67,8 +74,27 @@ QList<QStringList> ScoreRows(const COndarisDoc3 &aff)
 QByteArray StudyCsv(const CDocument &study, int span)
 {
     if (const std::optional<StudyDays> days = StudyDays::Of(study))
-        return Rows(DayRows(*days, span));
+        return Rows(DayRows(*days, 0, span));
     if (const auto *aff = qobject_cast<const COndarisDoc3 *>(&study))
         return Rows(ScoreRows(*aff));
     return {};
+}
+
+QByteArray BestDaysCsv(const QList<BestDay> &days)
+{
+    QList<QStringList> rows{{QStringLiteral("Rang"), QStringLiteral("Date"), QStringLiteral("Jour"),
+                             QStringLiteral("Intellectuel"), QStringLiteral("Sentimental"),
+                             QStringLiteral("Physique"), QStringLiteral("Moyenne comptée")}};
+    for (const BestDay &day : days) {
+        rows.append({QString::number(rows.size()), day.date.toString(Qt::ISODate),
+                     WeekdayOf(day.date), Number(day.values.intellectual),
+                     Number(day.values.sentimental), Number(day.values.physical),
+                     Number(day.mean)});
+    }
+    return Rows(rows);
+}
+
+QByteArray YearCsv(const StudyYear &year)
+{
+    return Rows(DayRows(year.Days(), year.Days().DayOf(year.First()), year.Span()));
 }

@@ -65,25 +65,38 @@ QList<StudyDays::Critical> StudyDays::CriticalDays(int span) const
     return days;
 }
 
+QList<Cycles> StudyDays::CriticalCyclesOf(int day) const
+{
+    QList<Cycles> cycles;
+    for (const Person &person : m_persons)
+        cycles.append(CriticalCycles(qint64(m_startDay) - person.birthDay + day));
+    return cycles;
+}
+
 QString StudyDays::CriticalText(int day) const
 {
     QStringList parts;
-    for (const Person &person : m_persons) {
-        const Cycles cycles = CriticalCycles(qint64(m_startDay) - person.birthDay + day);
-        if (!cycles)
+    const QList<Cycles> cycles = CriticalCyclesOf(day);
+    for (int person = 0; person < m_persons.size(); ++person) {
+        if (!cycles[person])
             continue;
-        QString part = CycleNames(cycles).join(QStringLiteral(", "));
+        QString part = CycleNames(cycles[person]).join(QStringLiteral(", "));
         if (m_persons.size() > 1)
-            part += QStringLiteral(" (%1)").arg(person.name);
+            part += QStringLiteral(" (%1)").arg(m_persons[person].name);
         parts.append(part);
     }
     return parts.join(QStringLiteral(" / "));
 }
 
-QString StudyDays::PastLastDate(int span, const QDate &last, const QString &where) const
+QString SpanPastLastDate(const QDate &first, int span, const QDate &last, const QString &where)
 {
-    if (Date(span - 1) <= last)
+    if (first.addDays(span - 1) <= last)
         return {};
     return QStringLiteral("Les %1 jours à partir du %2 dépassent le %3, dernière date possible%4.")
-        .arg(QString::number(span), MessageDate(m_start), MessageDate(last), where);
+        .arg(QString::number(span), MessageDate(first), MessageDate(last), where);
+}
+
+QString StudyDays::PastLastDate(int span, const QDate &last, const QString &where) const
+{
+    return SpanPastLastDate(m_start, span, last, where);
 }

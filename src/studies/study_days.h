@@ -12,6 +12,11 @@ class CDocument;
 // A date as the French messages write it, "31/12/9999", whatever the locale.
 QString MessageDate(const QDate &date);
 
+// Empty when the span days from first end by last; otherwise the French refusal, which names
+// last, followed by where ("dans un agenda iCalendar").
+QString SpanPastLastDate(const QDate &first, int span, const QDate &last,
+                         const QString &where = {});
+
 // The days of a study that has a start date (Biorythme, Compatibilité), for a span of any
 // length: day j is the date start + j, paired with the values and the ages that the page pairs
 // with it.
@@ -54,10 +59,14 @@ public:
 
     const QList<Person> &Persons() const { return m_persons; }
     QDate Date(int day) const { return m_start.addDays(day); }
+    // The day of a date, negative before the start date.
+    int DayOf(const QDate &date) const { return int(m_start.daysTo(date)); }
     // The day's value of each series of the study, the same doubles as its curves.
     Values ValuesOf(int day) const;
     // Each person's critical days among the span days, by day, then person.
     QList<Critical> CriticalDays(int span) const;
+    // Each person's critical cycles on the day, in the order of the persons.
+    QList<Cycles> CriticalCyclesOf(int day) const;
     // The critical cycles of the day, "Physique, Intellectuel"; on a two-person study each
     // person's with the name, "Physique (Claire) / Sentimental (Paul)"; empty for none.
     QString CriticalText(int day) const;

@@ -66,7 +66,8 @@ void MainFrameTest::menusOfEachState_data()
                        kStudies, QStringLiteral("&Affichage: &Barre d'outils | Barre d'é&tat"),
                        kOptions, kHelp};
     const QString affichage =
-        QStringLiteral("&Affichage: &Barre d'outils | Barre d'é&tat | - | Mo&yenne");
+        QStringLiteral("&Affichage: &Barre d'outils | Barre d'é&tat | - | Mo&yenne | - | &Année | "
+                       "&Meilleurs jours...");
     QTest::newRow("129 Biorythme")
         << QStringLiteral("a.bio")
         << QStringList{StudyFileMenu(QStringLiteral("%1")),

@@ -83,4 +83,20 @@ inline QByteArray Write(CDocument &document)
     return buffer.data();
 }
 
+// A Biorythme study of one birth date, or a Compatibilité study of two, from the start date;
+// null when it could not be read.
+inline std::unique_ptr<CDocument> DayStudy(NamesList &names, const QList<QDate> &births,
+                                           const QDate &start)
+{
+    const int kind = births.size() == 1 ? 0 : 1;
+    std::unique_ptr<CDocument> study = Make(kind, names);
+    QList<QByteArray> dates;
+    for (const QDate &birth : births)
+        dates << Date(COleDateTime::FromQDate(birth));
+    dates << Date(COleDateTime::FromQDate(start));
+    if (!Read(*study, File(kind, "", "A", "B", dates)).isEmpty())
+        return nullptr;
+    return study;
+}
+
 } // namespace study_bytes
