@@ -302,7 +302,7 @@ void StudyInfoTest::failures_data()
     QTest::newRow("unknown extension")
         << QStringLiteral("etude.txt") << QByteArray("x")
         << QStringLiteral(
-               "Type de fichier inconnu : les études ont l'extension .bio, .bi2 ou .aff.");
+               "Type de fichier inconnu : les études ont l'extension .bio, .bi2, .aff ou .grp.");
 }
 
 void StudyInfoTest::failures()
