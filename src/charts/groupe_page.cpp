@@ -155,7 +155,7 @@ int DrawPairs(DrawDevice &dc, const PageFrame &frame, int y, const CGroupeDoc &d
 {
     const int L = frame.units.L;
     const int cw = frame.units.cw;
-    const std::array<int, 6> x{frame.labelX,         frame.labelX + 5 * cw, frame.left + 47 * cw,
+    const std::array<int, 6> x{frame.labelX,         frame.labelX + 6 * cw, frame.left + 47 * cw,
                                frame.left + 60 * cw, frame.left + 73 * cw,  frame.left + 86 * cw};
     dc.SelectFont(LabelFont(frame.fontHeight));
     dc.TextOut(frame.labelX, y, QStringLiteral("Paires par affinité :"));

@@ -21,7 +21,7 @@ CChildFrame::CChildFrame(CDocument &document, CScrollView *view, QWidget *parent
     auto *splitter = new QSplitter(Qt::Horizontal, this);
     splitter->addWidget(view);
     splitter->addWidget(m_side);
-    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(0, 0);
     splitter->setStretchFactor(1, 1);
     // The page, not the side panel, is what the window is about.
     splitter->setFocusProxy(view);
@@ -48,6 +48,9 @@ void CChildFrame::PlaceIn(const QMdiArea &area)
     const int fitWidth = room.width() - offset;
     const int wanted = pageWidth > 0 ? pageWidth + sideWidth : 0;
     resize(wanted > 0 && wanted < fitWidth ? wanted : fitWidth, room.height() - offset);
+    // The page keeps its width as far as the window allows; the side panel takes the rest.
+    if (auto *splitter = qobject_cast<QSplitter *>(widget()); splitter && pageWidth > 0)
+        splitter->setSizes({pageWidth - frameWidth, sideWidth});
     move(offset, offset);
 }
 

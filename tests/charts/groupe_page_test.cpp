@@ -68,7 +68,7 @@ private Q_SLOTS:
         // The best pair first, its average in the average's colour.
         const Call *best = dc.findText(QStringLiteral("Claire – Anonyme"));
         QVERIFY(best);
-        QCOMPARE(best->points.first(), QPoint(144, 13 * L));
+        QCOMPARE(best->points.first(), QPoint(152, 13 * L));
         const Call *average = dc.findText(doc.Pair(0, 1).scores.textAverage + QStringLiteral("%"));
         QVERIFY(average);
         QCOMPARE(average->textColor, kAverageColor);
@@ -115,13 +115,13 @@ private Q_SLOTS:
         DrawGroupePage(dc, doc, 17);
         const Call *pair = nullptr;
         for (const Call &call : dc.callsOf(Call::Text)) {
-            if (call.points.first() == QPoint(144, 12 * L))
+            if (call.points.first() == QPoint(152, 12 * L))
                 pair = &call;
         }
         QVERIFY(pair);
         QVERIFY(pair->text.endsWith(QStringLiteral("…")));
         // The pair's column ends one cw before the first score.
-        QVERIFY(int(pair->text.size()) * cw <= 96 + 47 * cw - 144 - cw);
+        QVERIFY(int(pair->text.size()) * cw <= 96 + 47 * cw - 152 - cw);
     }
 
     void reading()
