@@ -200,12 +200,7 @@ QString NumberedMember(const CGroupeDoc &doc, int member)
 QSize DrawGroupePage(DrawDevice &dc, const CGroupeDoc &doc, int fontHeight)
 {
     dc.SaveState();
-    PageFrame frame;
-    frame.units = ReadPageUnits(dc, fontHeight);
-    frame.fontHeight = fontHeight;
-    frame.left = 12 * frame.units.cw;
-    frame.right = 106 * frame.units.cw;
-    frame.labelX = 13 * frame.units.cw;
+    const PageFrame frame = ScorePageFrame(ReadPageUnits(dc, fontHeight), fontHeight);
     const int L = frame.units.L;
 
     DrawTitle(dc, frame, 3 * L, kTitleWords);
