@@ -4,6 +4,7 @@
 #include "core/affinity.h"
 #include "framework/painter_device.h"
 #include "people/names_list.h"
+#include "studies/affinite_doc.h"
 #include "studies/groupe_doc.h"
 
 #include <QApplication>
@@ -14,7 +15,8 @@
 
 // A group of 100 members (4,950 pairs): opening its file (reading, the scores of every pair,
 // the ranking and the best partners), drawing its page as the window does, and exporting it to
-// PDF and PNG. Beside them, the baseline of the same run: the scores of one Affinité study.
+// PDF and PNG. Beside them, the baselines of the same run: the scores of one Affinité study, and
+// the Affinité example's page exported the same ways.
 class GroupBench : public QObject
 {
     Q_OBJECT
@@ -31,6 +33,7 @@ private:
     NamesList m_names;
     QByteArray m_file;
     std::unique_ptr<CGroupeDoc> m_group;
+    std::unique_ptr<COndarisDoc3> m_affinite;
 };
 
 void GroupBench::initTestCase()
@@ -47,6 +50,8 @@ void GroupBench::initTestCase()
     QCOMPARE(group.WriteTo(buffer), QString());
     m_group = std::make_unique<CGroupeDoc>(m_names);
     m_group->SetMembers(members);
+    m_affinite = std::make_unique<COndarisDoc3>(m_names);
+    QCOMPARE(m_affinite->ReadFile(QFINDTESTDATA("../examples/exemple.aff")), QString());
 }
 
 void GroupBench::open()
@@ -76,19 +81,24 @@ void GroupBench::draw()
 void GroupBench::exportPage_data()
 {
     QTest::addColumn<int>("format");
-    QTest::newRow("PDF") << int(PageFormat::Pdf);
-    QTest::newRow("PNG") << int(PageFormat::Png);
+    QTest::addColumn<bool>("baseline");
+    QTest::newRow("PDF") << int(PageFormat::Pdf) << false;
+    QTest::newRow("PNG") << int(PageFormat::Png) << false;
+    QTest::newRow("baseline: the Affinite example, PDF") << int(PageFormat::Pdf) << true;
+    QTest::newRow("baseline: the Affinite example, PNG") << int(PageFormat::Png) << true;
 }
 
 void GroupBench::exportPage()
 {
     QFETCH(int, format);
+    QFETCH(bool, baseline);
+    CDocument &study = baseline ? static_cast<CDocument &>(*m_affinite) : *m_group;
     QBENCHMARK
     {
         QByteArray bytes;
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        QVERIFY(WritePage(buffer, *m_group, PageFormat(format)));
+        QVERIFY(WritePage(buffer, study, PageFormat(format)));
     }
 }
 
