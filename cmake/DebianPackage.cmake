@@ -6,8 +6,9 @@ set(CPACK_PACKAGE_CONTACT "Équipe Ondaris <ondaris@velmora.fr>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calcul et impression de biorythmes")
 set(CPACK_PACKAGE_DESCRIPTION
     "Ondaris calcule les trois cycles des biorythmes (physique, sentimental et
-intellectuel) d'une ou de deux personnes et présente chaque étude sur une page
-prête à imprimer : Biorythme (.bio), Compatibilité (.bi2) et Affinité (.aff).")
+intellectuel) d'une ou de deux personnes, ou de chaque paire d'un groupe, et
+présente chaque étude sur une page prête à imprimer : Biorythme (.bio),
+Compatibilité (.bi2), Affinité (.aff) et Groupe (.grp).")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

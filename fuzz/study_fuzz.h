@@ -24,9 +24,10 @@ inline QByteArray Written(CDocument &document)
 }
 
 // Reads the data as a study of the type. A refused file must register nobody; an accepted one
-// registers at most its persons, can be summarised, and what Ondaris writes of it reads back to
-// the same members and writes the same bytes again.
-template <class Document> int ReadStudy(const std::uint8_t *data, std::size_t size)
+// registers at most its persons (up to maxPersons), can be summarised, and what Ondaris writes
+// of it reads back to the same members and writes the same bytes again.
+template <class Document>
+int ReadStudy(const std::uint8_t *data, std::size_t size, int maxPersons = 2)
 {
     static const bool hooked = [] {
         messages::SetHook([](const messages::Shown &) { return QMessageBox::Ok; });
@@ -44,7 +45,7 @@ template <class Document> int ReadStudy(const std::uint8_t *data, std::size_t si
             std::abort();
         return 0;
     }
-    if (names.count < 1 || names.count > 2)
+    if (names.count < 1 || names.count > maxPersons)
         std::abort();
     StudyInfoText(document);
 

@@ -188,12 +188,7 @@ AffinitePageText AffiniteText(const COndarisDoc3 &doc)
 QSize DrawAffinitePage(DrawDevice &dc, const COndarisDoc3 &doc, int fontHeight, int barCorrection)
 {
     dc.SaveState();
-    PageFrame frame;
-    frame.units = ReadPageUnits(dc, fontHeight);
-    frame.fontHeight = fontHeight;
-    frame.left = 12 * frame.units.cw;
-    frame.right = 106 * frame.units.cw;
-    frame.labelX = 13 * frame.units.cw;
+    const PageFrame frame = ScorePageFrame(ReadPageUnits(dc, fontHeight), fontHeight);
 
     const AffinitePageText text = AffiniteText(doc);
     DrawHeader(dc, frame, text);

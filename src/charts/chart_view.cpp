@@ -104,7 +104,7 @@ void ChartView::OnContextMenu(const QPoint &globalPos)
     if (!m_document)
         return;
     QMenu menu(QStringLiteral("&Modifier"), this);
-    QAction *identity = menu.addAction(QStringLiteral("&Identification..."));
+    QAction *identity = menu.addAction(PersonsItemText());
     QAction *startDate = menu.addAction(QStringLiteral("&Date de départ..."));
     QAction *comment = menu.addAction(QStringLiteral("&Commentaires..."));
     // Nothing handles the start date of a study that has none.

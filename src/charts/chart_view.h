@@ -25,6 +25,8 @@ public:
     virtual int CursorRow() const { return -1; }
     // The cell of that row that the keyboard is on, or -1 for the whole row.
     virtual int CursorColumn() const { return -1; }
+    // What the study's window shows beside the page, or null.
+    virtual QWidget *SidePanel() const { return nullptr; }
 
     void OnInitialUpdate() override;
     void OnPrepareDC(DrawDevice &dc) override;
@@ -45,6 +47,8 @@ protected:
     virtual PageReading ReadPage() const = 0;
     // The study's comment member.
     virtual QString &Comment() = 0;
+    // The context menu's item of the document's persons command.
+    virtual QString PersonsItemText() const { return QStringLiteral("&Identification..."); }
 
     void OnContextMenu(const QPoint &globalPos) override;
 

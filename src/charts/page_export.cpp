@@ -3,6 +3,7 @@
 #include "charts/affinite_page.h"
 #include "charts/biorythme_page.h"
 #include "charts/compatibilite_page.h"
+#include "charts/groupe_page.h"
 #include "charts/page_frame.h"
 #include "charts/year_page.h"
 #include "framework/modules.h"
@@ -10,6 +11,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/groupe_doc.h"
 
 #include <QImage>
 #include <QPageLayout>
@@ -34,6 +36,8 @@ void DrawStudyPage(DrawDevice &dc, CDocument &study)
         DrawCompatibilitePage(dc, *compatibilite, fontHeight, false);
     else if (auto *affinite = qobject_cast<COndarisDoc3 *>(&study))
         DrawAffinitePage(dc, *affinite, fontHeight, kPrintBarCorrection);
+    else if (auto *groupe = qobject_cast<CGroupeDoc *>(&study))
+        DrawGroupePage(dc, *groupe, fontHeight);
 }
 
 using PageDrawing = std::function<void(DrawDevice &dc)>;

@@ -44,6 +44,17 @@ PageFrame CurvePageFrame(const PageUnits &units, int fontHeight)
     return frame;
 }
 
+PageFrame ScorePageFrame(const PageUnits &units, int fontHeight)
+{
+    PageFrame frame;
+    frame.units = units;
+    frame.fontHeight = fontHeight;
+    frame.left = 12 * units.cw;
+    frame.right = 106 * units.cw;
+    frame.labelX = 13 * units.cw;
+    return frame;
+}
+
 void DrawTitle(DrawDevice &dc, const PageFrame &frame, int y, const QString &titleWords)
 {
     dc.SelectFont(LabelFont(frame.fontHeight));

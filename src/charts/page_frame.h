@@ -54,6 +54,9 @@ struct PageFrame
 // The frame of the day charts: 29 columns that fill 94 cw from the left edge at 12 cw.
 PageFrame CurvePageFrame(const PageUnits &units, int fontHeight);
 
+// The frame of the score pages (Affinité, Groupe): from 12 cw to 106 cw, labels at 13 cw.
+PageFrame ScorePageFrame(const PageUnits &units, int fontHeight);
+
 // The title in the label font, centred between the frame's edges.
 void DrawTitle(DrawDevice &dc, const PageFrame &frame, int y, const QString &titleWords);
 

@@ -20,7 +20,8 @@ QStringList HeaderTexts(const QString &titleWords, const QList<IdentityLine> &pe
     return texts;
 }
 
-// The heading, then each line of the comment that says something.
+} // namespace
+
 QStringList CommentTexts(const QString &comment)
 {
     QStringList texts{QStringLiteral("Commentaires :")};
@@ -29,8 +30,6 @@ QStringList CommentTexts(const QString &comment)
             texts << line;
     return texts;
 }
-
-} // namespace
 
 PageReading CurvePageReading(const CurvePageHeader &header, const CurvePeriod &period,
                              const StudyDays &days, bool showAverage)

@@ -23,6 +23,9 @@ struct PageReading
     friend bool operator==(const PageReading &, const PageReading &) = default;
 };
 
+// The heading "Commentaires :", then each line of the comment that says something.
+QStringList CommentTexts(const QString &comment);
+
 // A row a day: its date, its values as the page shows them, and its critical cycles.
 PageReading CurvePageReading(const CurvePageHeader &header, const CurvePeriod &period,
                              const StudyDays &days, bool showAverage);

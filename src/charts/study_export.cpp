@@ -3,6 +3,7 @@
 #include "charts/page_export.h"
 #include "framework/file_messages.h"
 #include "framework/whole_file.h"
+#include "studies/groupe_doc.h"
 #include "studies/study_calendar.h"
 #include "studies/study_csv.h"
 #include "studies/study_days.h"
@@ -15,10 +16,13 @@
 
 namespace {
 
-QString NoCalendarMessage()
+QString NoCalendarMessage(const CDocument &study)
 {
-    return QStringLiteral("Une étude Affinité n'a pas de date de départ, donc pas de jours "
-                          "critiques : exportez-la en PDF, PNG, SVG ou CSV.");
+    const QString type = qobject_cast<const CGroupeDoc *>(&study) ? QStringLiteral("Groupe")
+                                                                  : QStringLiteral("Affinité");
+    return QStringLiteral("Une étude %1 n'a pas de date de départ, donc pas de jours "
+                          "critiques : exportez-la en PDF, PNG, SVG ou CSV.")
+        .arg(type);
 }
 
 std::optional<PageFormat> PageFormatOf(ExportFormat format)
@@ -42,7 +46,7 @@ QString DaysRefusal(const CDocument &study, ExportFormat format, int span)
     if (PageFormatOf(format))
         return {};
     if (!ExportAllowed(study, format))
-        return NoCalendarMessage();
+        return NoCalendarMessage(study);
     const std::optional<StudyDays> days = StudyDays::Of(study);
     if (!days)
         return {};

@@ -79,9 +79,10 @@ QString HelpText(const Options &options)
             left += QStringLiteral(" <%1>").arg(option.valueName());
         text += left.leftJustified(28) + QLatin1Char(' ') + option.description() + u'\n';
     }
-    text += QStringLiteral("\nArguments :\n") + QStringLiteral("  étude").leftJustified(28) +
-            QStringLiteral(" Les études à ouvrir (.bio, .bi2 ou .aff), ou l'étude à imprimer, "
-                           "exporter ou décrire.\n");
+    text +=
+        QStringLiteral("\nArguments :\n") + QStringLiteral("  étude").leftJustified(28) +
+        QStringLiteral(" Les études à ouvrir (.bio, .bi2, .aff ou .grp), ou l'étude à imprimer, "
+                       "exporter ou décrire.\n");
     return text;
 }
 

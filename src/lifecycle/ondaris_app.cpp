@@ -250,6 +250,7 @@ void COndarisApp::ConnectAppCommands()
     on(cmd::WizardBiorythme, [this]() { OnNewStudy(QStringLiteral("Biorythme")); });
     on(cmd::WizardCompatibilite, [this]() { OnNewStudy(QStringLiteral("Compatibilité")); });
     on(cmd::WizardAffinite, [this]() { OnNewStudy(QStringLiteral("Affinité")); });
+    on(cmd::WizardGroupe, [this]() { OnNewStudy(QStringLiteral("Groupe")); });
     connect(&m_frame->Menus(), &MainMenus::recentFileChosen, this, &COndarisApp::OpenRecentFile);
 }
 

@@ -33,5 +33,6 @@ protected:
 private:
     CDocument &m_document;
     CScrollView *m_view;
+    QWidget *m_side = nullptr; // beside the view, in a splitter
     std::function<bool(CChildFrame &)> m_closeCheck;
 };

@@ -16,6 +16,7 @@ enum Id : int {
     Comments = 32785,
     StartDate = 32786,
     FileExport = 32790,
+    WizardGroupe = 32827,
     FileNew = 57600,
     FileOpen = 57601,
     FileClose = 57602,

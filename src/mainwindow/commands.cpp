@@ -19,7 +19,7 @@ struct CommandInfo
 };
 
 // The program's own prompts, then those of the commands the framework used to bring.
-const std::array<CommandInfo, 34> kCommands = {{
+const std::array<CommandInfo, 35> kCommands = {{
     {cmd::Preferences, u"Préférences utilisateur\nPréférences", "preferences"},
     {cmd::Average, u"Affiche la moyenne des trois courbes\nMoyenne", "average"},
     {cmd::Calendar, u"Affiche le calendrier\nCalendrier", "calendar"},
@@ -31,6 +31,8 @@ const std::array<CommandInfo, 34> kCommands = {{
     {cmd::WizardAffinite,
      u"Affinité entre deux personnes du point de vue des biorythmes\nAssistant Affinité",
      "wizard_affinite"},
+    {cmd::WizardGroupe, u"Affinités de chaque paire d'un groupe de personnes\nAffinités du groupe",
+     "wizard_groupe"},
     {cmd::NamesManagement, u"Gestion de la liste de noms\nGestion des noms", "names"},
     {cmd::Identification, u"Modifier les données d'identification\nIdentification",
      "identification"},

@@ -43,7 +43,8 @@ Menu StudiesMenu()
     return {u"E&tudes",
             {{cmd::WizardBiorythme, u"Assistant &Biorythme..."},
              {cmd::WizardCompatibilite, u"Assistant &Compatibilité..."},
-             {cmd::WizardAffinite, u"Assistant &Affinités..."}}};
+             {cmd::WizardAffinite, u"Assistant &Affinités..."},
+             {cmd::WizardGroupe, u"Affinités du &groupe..."}}};
 }
 
 Menu EditMenu(int menuId)
@@ -55,6 +56,8 @@ Menu EditMenu(int menuId)
         return {u"&Modifier", {{cmd::Identification, u"&Identification..."}, startDate, comments}};
     case 130:
         return {u"&Modifier", {{cmd::Identification, u"&Personnes..."}, startDate, comments}};
+    case 132:
+        return {u"&Modifier", {{cmd::Identification, u"&Membres..."}, comments}};
     default:
         return {u"&Modifier", {{cmd::Identification, u"&Identification..."}, comments}};
     }
@@ -107,7 +110,8 @@ QList<Menu> Table(int menuId)
     case 129:
     case 130:
     case 131:
-        return {FileMenuOfStudy(), StudiesMenu(), EditMenu(menuId), ViewMenu(menuId != 131),
+    case 132:
+        return {FileMenuOfStudy(), StudiesMenu(), EditMenu(menuId), ViewMenu(menuId < 131),
                 OptionsMenu(),     WindowMenu(),  HelpMenu()};
     default:
         return {};

@@ -4,7 +4,7 @@
 #include <QString>
 
 // The menus of each state of the main window: 128 without a study, 129 (Biorythme),
-// 130 (Compatibilité) and 131 (Affinité) for the type of the active study.
+// 130 (Compatibilité), 131 (Affinité) and 132 (Groupe) for the type of the active study.
 namespace menus {
 
 inline constexpr int kNoStudy = 128;

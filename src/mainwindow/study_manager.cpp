@@ -1,5 +1,6 @@
 #include "mainwindow/study_manager.h"
 
+#include "charts/groupe_view.h"
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/file_messages.h"
@@ -11,6 +12,8 @@
 #include "persistence/recent_files.h"
 #include "persistence/recovery_copies.h"
 #include "persistence/recovery_session.h"
+#include "studies/affinite_doc.h"
+#include "studies/groupe_doc.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -36,6 +39,8 @@ QIcon StudyIcon(int resourceId)
         return ToolIcon(QStringLiteral("wizard_biorythme"));
     case 130:
         return ToolIcon(QStringLiteral("wizard_compatibilite"));
+    case 132:
+        return ToolIcon(QStringLiteral("wizard_groupe"));
     default:
         return ToolIcon(QStringLiteral("wizard_affinite"));
     }
@@ -358,6 +363,10 @@ CChildFrame *StudyManager::AddFrame(CDocument &document, CScrollView *view)
         frame->setWindowIcon(StudyIcon(docTemplate->GetResourceId()));
     if (view)
         view->OnInitialUpdate();
+    if (auto *group = qobject_cast<CGroupeView *>(view))
+        connect(group, &CGroupeView::pairChosen, this, [this, &document](int member1, int member2) {
+            OpenGroupPair(*static_cast<CGroupeDoc *>(&document), member1, member2);
+        });
     if (m_area.isVisible()) {
         frame->PlaceIn(m_area);
     } else {
@@ -365,6 +374,23 @@ CChildFrame *StudyManager::AddFrame(CDocument &document, CScrollView *view)
         QTimer::singleShot(0, frame, [this, frame]() { frame->PlaceIn(m_area); });
     }
     return frame;
+}
+
+void StudyManager::OpenGroupPair(const CGroupeDoc &group, int member1, int member2)
+{
+    CDocTemplate *docTemplate = FindTemplate(QStringLiteral("Affinité"));
+    if (!docTemplate)
+        return;
+    std::unique_ptr<CDocument> document = docTemplate->CreateEmptyDocument();
+    auto *affinite = static_cast<COndarisDoc3 *>(document.get());
+    const GroupMember &first = group.members.at(member1);
+    const GroupMember &second = group.members.at(member2);
+    affinite->SetPersons(PersonRecord{first.name, first.birthDate},
+                         PersonRecord{second.name, second.birthDate});
+    // A new study, as if made by its wizard: untitled, and to be saved.
+    affinite->SetTitle(docTemplate->TakeUntitledTitle());
+    affinite->SetModifiedFlag(true);
+    AdoptDocument(std::move(document));
 }
 
 void StudyManager::FrameGone(CChildFrame *frame)

@@ -10,6 +10,7 @@
 class CChildFrame;
 class CDocTemplate;
 class CDocument;
+class CGroupeDoc;
 class CScrollView;
 class QMdiArea;
 class RecentFiles;
@@ -95,6 +96,8 @@ private:
     void BringForward(CDocument &document);
     void AdoptDocument(std::unique_ptr<CDocument> document);
     void FrameGone(CChildFrame *frame);
+    // The pair of a group's grid as a new Affinité study, in a window of its own.
+    void OpenGroupPair(const CGroupeDoc &group, int member1, int member2);
     void RetitleFrames(const CDocument &document);
     QWidget *MessageParent() const;
 

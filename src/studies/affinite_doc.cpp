@@ -30,6 +30,14 @@ bool COndarisDoc3::OnNewDocument()
     return true;
 }
 
+void COndarisDoc3::SetPersons(PersonRecord person1, PersonRecord person2)
+{
+    TakeReadPersons(std::move(person1), std::move(person2));
+    RefreshPersons();
+    RefreshWeekdays();
+    ComputeAffinityScores();
+}
+
 void COndarisDoc3::Serialize(CArchive &ar)
 {
     if (ar.IsStoring()) {
@@ -45,8 +53,5 @@ void COndarisDoc3::Serialize(CArchive &ar)
     if (!ar.ok())
         return;
     comment = std::move(readComment);
-    TakeReadPersons(std::move(person1), std::move(person2));
-    RefreshPersons();
-    RefreshWeekdays();
-    ComputeAffinityScores();
+    SetPersons(std::move(person1), std::move(person2));
 }

@@ -25,6 +25,9 @@ public:
 
     bool OnNewDocument() override;
     void Serialize(CArchive &ar) override;
+    // The two persons of a study made elsewhere than in its wizard (a pair of a group): they
+    // are registered as a loaded study's, and the scores worked out.
+    void SetPersons(PersonRecord person1, PersonRecord person2);
 
 protected:
     void ComputeResults() override { ComputeAffinityScores(); }

@@ -4,6 +4,7 @@
 #include "core/ole_date_time.h"
 #include "studies/affinite_doc.h"
 #include "studies/best_days.h"
+#include "studies/groupe_doc.h"
 #include "studies/study_days.h"
 #include "studies/study_year.h"
 
@@ -69,6 +70,21 @@ QList<QStringList> ScoreRows(const COndarisDoc3 &aff)
             {QStringLiteral("Moyenne"), Number(aff.scoreAverage), aff.textAverage}};
 }
 
+// A row a pair, in the group's order: the two names, then the four scores.
+QList<QStringList> PairRows(const CGroupeDoc &group)
+{
+    QList<QStringList> rows{{QStringLiteral("Personne 1"), QStringLiteral("Personne 2"),
+                             QStringLiteral("Intellectuel"), QStringLiteral("Sentimental"),
+                             QStringLiteral("Physique"), QStringLiteral("Moyenne")}};
+    for (const GroupPair &pair : group.pairs) {
+        const AffinityScores &s = pair.scores;
+        rows.append({group.members.at(pair.person1).name, group.members.at(pair.person2).name,
+                     Number(s.intellectual), Number(s.sentimental), Number(s.physical),
+                     Number(s.average)});
+    }
+    return rows;
+}
+
 } // namespace
 
 QByteArray StudyCsv(const CDocument &study, int span)
@@ -77,6 +93,8 @@ QByteArray StudyCsv(const CDocument &study, int span)
         return Rows(DayRows(*days, 0, span));
     if (const auto *aff = qobject_cast<const COndarisDoc3 *>(&study))
         return Rows(ScoreRows(*aff));
+    if (const auto *group = qobject_cast<const CGroupeDoc *>(&study))
+        return Rows(PairRows(*group));
     return {};
 }
 

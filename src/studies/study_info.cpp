@@ -3,6 +3,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/groupe_doc.h"
 #include "studies/study_days.h"
 #include "studies/study_loader.h"
 
@@ -67,6 +68,8 @@ struct Content
     const CycleSeries *curves[3] = {};
     // Affinité.
     const COndarisDoc3 *affinity = nullptr;
+    // Groupe.
+    const CGroupeDoc *group = nullptr;
 };
 
 template <class Doc> void TakeStart(const Doc &doc, Content &content)
@@ -108,6 +111,13 @@ Content ContentOf(const CDocument &document)
         content.comment = aff->comment;
         TakePersons(*aff, content);
         content.affinity = aff;
+    } else if (const auto *group = qobject_cast<const CGroupeDoc *>(&document)) {
+        content.type = QStringLiteral("Groupe");
+        content.comment = group->comment;
+        for (const GroupMember &m : group->members)
+            content.persons.append(
+                PersonJson(m.name, m.birthDate, m.birthWeekday, m.birthText, m.birthDay));
+        content.group = group;
     }
     return content;
 }
@@ -140,6 +150,65 @@ void WriteCriticalDays(QTextStream &out, const StudyDays &days, int span)
     }
 }
 
+// The four scores and their texts under the Affinité study's keys.
+void InsertScores(QJsonObject &object, const AffinityScores &scores)
+{
+    object.insert(QStringLiteral("scoreIntellectual"), scores.intellectual);
+    object.insert(QStringLiteral("scoreSentimental"), scores.sentimental);
+    object.insert(QStringLiteral("scorePhysical"), scores.physical);
+    object.insert(QStringLiteral("scoreAverage"), scores.average);
+    object.insert(QStringLiteral("textIntellectual"), scores.textIntellectual);
+    object.insert(QStringLiteral("textSentimental"), scores.textSentimental);
+    object.insert(QStringLiteral("textPhysical"), scores.textPhysical);
+    object.insert(QStringLiteral("textAverage"), scores.textAverage);
+}
+
+// Persons are numbered from 1 in the order of the file, as in "persons".
+void InsertGroup(QJsonObject &object, const CGroupeDoc &group)
+{
+    QJsonArray pairs;
+    for (const GroupPair &pair : group.pairs) {
+        QJsonObject entry{{QStringLiteral("person1"), pair.person1 + 1},
+                          {QStringLiteral("person2"), pair.person2 + 1}};
+        InsertScores(entry, pair.scores);
+        pairs.append(entry);
+    }
+    QJsonArray best;
+    for (int member = 0; member < int(group.members.size()); ++member) {
+        best.append(QJsonObject{
+            {QStringLiteral("person"), member + 1},
+            {QStringLiteral("partner"), group.BestPartner(member) + 1},
+            {QStringLiteral("scoreAverage"),
+             group.pairs[size_t(group.bestPartnerPairs[size_t(member)])].scores.average},
+        });
+    }
+    object.insert(QStringLiteral("pairs"), pairs);
+    object.insert(QStringLiteral("bestPartners"), best);
+}
+
+// "Paire 1-2 : Intellectuel 93 (93.93...), ..." a line a pair, then each member's best partner.
+void WriteGroup(QTextStream &out, const CGroupeDoc &group)
+{
+    const char *const names[4] = {"Intellectuel", "Sentimental", "Physique", "Moyenne"};
+    for (const GroupPair &pair : group.pairs) {
+        const AffinityScores &s = pair.scores;
+        const double scores[4] = {s.intellectual, s.sentimental, s.physical, s.average};
+        const QString texts[4] = {s.textIntellectual, s.textSentimental, s.textPhysical,
+                                  s.textAverage};
+        out << "Paire " << pair.person1 + 1 << '-' << pair.person2 + 1 << " :";
+        for (int i = 0; i < 4; ++i)
+            out << (i ? ", " : " ") << names[i] << ' ' << texts[i] << " (" << NumberText(scores[i])
+                << ')';
+        out << '\n';
+    }
+    out << "Meilleurs partenaires :\n";
+    for (int member = 0; member < int(group.members.size()); ++member) {
+        const GroupPair &pair = group.pairs[size_t(group.bestPartnerPairs[size_t(member)])];
+        out << "  " << member + 1 << " : " << group.BestPartner(member) + 1 << " ("
+            << pair.scores.textAverage << ")\n";
+    }
+}
+
 } // namespace
 
 QJsonObject StudyInfoJson(const CDocument &document, int span)
@@ -162,16 +231,13 @@ QJsonObject StudyInfoJson(const CDocument &document, int span)
     }
     if (const std::optional<StudyDays> days = StudyDays::Of(document))
         object.insert(QStringLiteral("criticalDays"), CriticalDaysJson(*days, span));
-    if (const COndarisDoc3 *aff = content.affinity) {
-        object.insert(QStringLiteral("scoreIntellectual"), aff->scoreIntellectual);
-        object.insert(QStringLiteral("scoreSentimental"), aff->scoreSentimental);
-        object.insert(QStringLiteral("scorePhysical"), aff->scorePhysical);
-        object.insert(QStringLiteral("scoreAverage"), aff->scoreAverage);
-        object.insert(QStringLiteral("textIntellectual"), aff->textIntellectual);
-        object.insert(QStringLiteral("textSentimental"), aff->textSentimental);
-        object.insert(QStringLiteral("textPhysical"), aff->textPhysical);
-        object.insert(QStringLiteral("textAverage"), aff->textAverage);
-    }
+    if (const COndarisDoc3 *aff = content.affinity)
+        InsertScores(object,
+                     AffinityScores{aff->scoreIntellectual, aff->scoreSentimental,
+                                    aff->scorePhysical, aff->scoreAverage, aff->textIntellectual,
+                                    aff->textSentimental, aff->textPhysical, aff->textAverage});
+    if (content.group)
+        InsertGroup(object, *content.group);
     return object;
 }
 
@@ -211,6 +277,8 @@ QString StudyInfoText(const CDocument &document, int span)
         for (int i = 0; i < 4; ++i)
             out << names[i] << " : " << texts[i] << " (" << NumberText(scores[i]) << ")\n";
     }
+    if (content.group)
+        WriteGroup(out, *content.group);
     out << "Commentaire :\n";
     const QStringList lines = QString(content.comment)
                                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))

@@ -16,7 +16,7 @@ LoadedStudy LoadStudy(const QString &path, NamesList &names)
     const StudyType *type = StudyTypeOfFile(path);
     if (!type) {
         study.error = QStringLiteral("Type de fichier inconnu : les études ont l'extension .bio, "
-                                     ".bi2 ou .aff.");
+                                     ".bi2, .aff ou .grp.");
         return study;
     }
     std::unique_ptr<CDocument> document = type->make(names);

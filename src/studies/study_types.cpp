@@ -4,6 +4,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/groupe_doc.h"
 
 namespace {
 
@@ -14,9 +15,9 @@ template <class Document> std::unique_ptr<CDocument> make(NamesList &names)
 
 } // namespace
 
-const std::array<StudyType, 3> &StudyTypes()
+const std::array<StudyType, 4> &StudyTypes()
 {
-    static const std::array<StudyType, 3> types{{
+    static const std::array<StudyType, 4> types{{
         {129,
          QStringLiteral("\nBiorythme\nBiorythme\nBiorythmes  (*.bio)\n.bio\nBiorythme.Document\n"
                         "Biorythme.Document"),
@@ -29,6 +30,10 @@ const std::array<StudyType, 3> &StudyTypes()
          QStringLiteral("\nAffinité\nAffinité\nAffinités  (*.aff)\n.aff\nAffinite.Document\n"
                         "Affinite.Document"),
          &make<COndarisDoc3>},
+        {132,
+         QStringLiteral(
+             "\nGroupe\nGroupe\nGroupes  (*.grp)\n.grp\nGroupe.Document\nGroupe.Document"),
+         &make<CGroupeDoc>},
     }};
     return types;
 }

@@ -16,8 +16,9 @@ struct StudyType
     std::unique_ptr<CDocument> (*make)(NamesList &names);
 };
 
-// Biorythme (129), Compatibilité (130), Affinité (131), in the order of registration.
-const std::array<StudyType, 3> &StudyTypes();
+// Biorythme (129), Compatibilité (130), Affinité (131), Groupe (132), in the order of
+// registration.
+const std::array<StudyType, 4> &StudyTypes();
 
 // The type whose extension ends the file's name, in any case; nullptr when none does.
 const StudyType *StudyTypeOfFile(const QString &path);

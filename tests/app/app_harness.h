@@ -12,6 +12,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/groupe_doc.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -191,6 +192,21 @@ QString WriteTwoPersons(const QString &fileName, const QString &name1, const QSt
     study.birthDate2 = COleDateTime(1975, 7, 14);
     const QString path = QDir::current().absoluteFilePath(fileName);
     if (!study.WriteFile(path).isEmpty())
+        qWarning("could not write %s", qPrintable(path));
+    return path;
+}
+
+// A group of these members, born a year apart from 1970.
+inline QString WriteGroup(const QString &fileName, const QStringList &names)
+{
+    NamesList scratch;
+    CGroupeDoc group(scratch);
+    QList<PersonRecord> members;
+    for (qsizetype i = 0; i < names.size(); ++i)
+        members.append({names.at(i), COleDateTime(1970 + int(i), 3, 15)});
+    group.SetMembers(members);
+    const QString path = QDir::current().absoluteFilePath(fileName);
+    if (!group.WriteFile(path).isEmpty())
         qWarning("could not write %s", qPrintable(path));
     return path;
 }

@@ -35,7 +35,8 @@ private Q_SLOTS:
 namespace {
 
 const QString kStudies = QStringLiteral("E&tudes: Assistant &Biorythme... | Assistant "
-                                        "&Compatibilité... | Assistant &Affinités...");
+                                        "&Compatibilité... | Assistant &Affinités... | "
+                                        "Affinités du &groupe...");
 const QString kOptions =
     QStringLiteral("Options: &Calendrier | &Gestion des Noms... | &Préférences...");
 const QString kHelp = QStringLiteral("&Aide: &Rubriques d'aide | - | À propos d'&Ondaris...");
@@ -97,6 +98,15 @@ void MainFrameTest::menusOfEachState_data()
                        kOptions,
                        kWindow,
                        kHelp};
+    QTest::newRow("132 Groupe")
+        << QStringLiteral("a.grp")
+        << QStringList{StudyFileMenu(QStringLiteral("%1")),
+                       kStudies,
+                       QStringLiteral("&Modifier: &Membres... | &Commentaires..."),
+                       QStringLiteral("&Affichage: &Barre d'outils | Barre d'é&tat"),
+                       kOptions,
+                       kWindow,
+                       kHelp};
 }
 
 void MainFrameTest::menusOfEachState()
@@ -111,6 +121,8 @@ void MainFrameTest::menusOfEachState()
         path = WriteTwoPersons<COndarisDoc2>(file, QStringLiteral("Zoé"), QStringLiteral("Loïc"));
     else if (file.endsWith(QStringLiteral(".aff")))
         path = WriteTwoPersons<COndarisDoc3>(file, QStringLiteral("Marie"), QStringLiteral("Paul"));
+    else if (file.endsWith(QStringLiteral(".grp")))
+        path = WriteGroup(file, {QStringLiteral("Marie"), QStringLiteral("Paul")});
     if (!path.isEmpty())
         menus[0] = menus[0].arg(QStringLiteral("&1 ") + RecentFiles::Abbreviate(path));
 
@@ -139,9 +151,10 @@ void MainFrameTest::toolBarButtonsInOrder()
     QStringList buttons;
     for (QAction *action : app->MainFrame()->m_wndToolBar->actions())
         buttons << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-    QCOMPARE(buttons.join(u' '), QStringLiteral("57601 57603 - 57607 57609 - 32774 32775 32776 - "
-                                                "32783 32786 32785 - 32772 - 32773 32781 32771 "
-                                                "- 57667"));
+    QCOMPARE(buttons.join(u' '),
+             QStringLiteral("57601 57603 - 57607 57609 - 32774 32775 32776 32827 - "
+                            "32783 32786 32785 - 32772 - 32773 32781 32771 "
+                            "- 57667"));
     // Each button's image is there at the sizes of menus and tool bars, and is not blank.
     for (QAction *action : app->MainFrame()->m_wndToolBar->actions()) {
         if (action->isSeparator())

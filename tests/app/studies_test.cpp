@@ -122,7 +122,7 @@ void StudiesTest::ctrlNAsksForTheType()
     QTest::keyClick(app->MainFrame(), Qt::Key_N, Qt::ControlModifier);
 
     QCOMPARE(shown, (QStringList{QStringLiteral("Biorythme"), QStringLiteral("Compatibilité"),
-                                 QStringLiteral("Affinité")}));
+                                 QStringLiteral("Affinité"), QStringLiteral("Groupe")}));
     QCOMPARE(app->Studies().Documents().size(), 1);
     const CDocument *study = app->Studies().ActiveDocument();
     QCOMPARE(DocName(study), docName);

@@ -2,6 +2,7 @@
 #include "charts/biorythme_view.h"
 #include "charts/compatibilite_view.h"
 #include "charts/day_reading.h"
+#include "charts/groupe_view.h"
 #include "common/french_locale.h"
 #include "common/modal.h"
 #include "people/names_list.h"
@@ -9,6 +10,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/groupe_doc.h"
 #include "studies/study_bytes.h"
 
 #include <QAccessible>
@@ -231,6 +233,46 @@ private Q_SLOTS:
         // A day without a critical cycle says nothing in that column.
         if (kind != 2)
             QCOMPARE(Row(table, 3).constLast(), QString());
+    }
+
+    // A group's page: its members and best partners as texts, every pair as a row of its table,
+    // best first, and the table follows an edit of the members.
+    void tableOfAGroupPage()
+    {
+        CGroupeDoc doc(m_names);
+        doc.SetMembers({{QStringLiteral("Claire Fontaine"), COleDateTime(2026, 9, 20)},
+                        {QStringLiteral("Paul"), COleDateTime(2026, 9, 9)},
+                        {QStringLiteral("Zoé"), COleDateTime(2026, 9, 21)}});
+        std::unique_ptr<ChartView> view(new CGroupeView(&doc));
+        QCOMPARE(
+            Texts(view.get()),
+            (QStringList{QStringLiteral("Ondaris v3 - Biorythme : Affinités d'un groupe"),
+                         QStringLiteral("Membres et meilleurs partenaires :"),
+                         QStringLiteral("1. Claire Fontaine (Dimanche 20/09/2026) : meilleur "
+                                        "partenaire 3. Zoé, 92%"),
+                         QStringLiteral("2. Paul (Mercredi 09/09/2026) : meilleur partenaire "
+                                        "1. Claire Fontaine, 40%"),
+                         QStringLiteral("3. Zoé (Lundi 21/09/2026) : meilleur partenaire 1. "
+                                        "Claire Fontaine, 92%"),
+                         QStringLiteral("|"), QStringLiteral("Commentaires :"), kGroupComment}));
+        QAccessibleInterface *table = TableOf(view.get());
+        QVERIFY(table);
+        QCOMPARE(Columns(table),
+                 (QStringList{QStringLiteral("Rang"), QStringLiteral("Paire"),
+                              QStringLiteral("Intellectuel"), QStringLiteral("Sentimental"),
+                              QStringLiteral("Physique"), QStringLiteral("Moyenne")}));
+        QCOMPARE(table->tableInterface()->rowCount(), 3);
+        QCOMPARE(Row(table, 0),
+                 (QStringList{QStringLiteral("1"), QStringLiteral("Claire Fontaine – Zoé"),
+                              QStringLiteral("93%"), QStringLiteral("92%"), QStringLiteral("91%"),
+                              QStringLiteral("92%")}));
+
+        doc.SetMembers({{QStringLiteral("Paul"), COleDateTime(2026, 9, 9)},
+                        {QStringLiteral("Zoé"), COleDateTime(2026, 9, 21)}});
+        doc.UpdateAllViews();
+        table = TableOf(view.get());
+        QCOMPARE(table->tableInterface()->rowCount(), 1);
+        QCOMPARE(Row(table, 0).at(1), QStringLiteral("Paul – Zoé"));
     }
 
     void tableFollowsTheStartDate()

@@ -30,7 +30,8 @@ desktop-file-validate "$desktop" || fail "$desktop_id does not validate"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = "ondaris %F" ] || fail "Exec is '$(entry Exec)'"
 [ -n "$(entry 'Name\[fr\]')$(entry Name)" ] || fail "no Name"
-types="application/x-ondaris-biorythme application/x-ondaris-compatibilite application/x-ondaris-affinite"
+types="application/x-ondaris-biorythme application/x-ondaris-compatibilite application/x-ondaris-affinite
+       application/x-ondaris-groupe"
 for type in $types; do
     entry MimeType | tr ';' '\n' | grep -qx "$type" || fail "MimeType lacks $type"
 done
@@ -38,7 +39,8 @@ done
 # The icons: the program's and one per study type, scalable and in every pixel size.
 icons=$prefix/share/icons/hicolor
 for icon in apps/ondaris mimetypes/application-x-ondaris-biorythme \
-            mimetypes/application-x-ondaris-compatibilite mimetypes/application-x-ondaris-affinite; do
+            mimetypes/application-x-ondaris-compatibilite mimetypes/application-x-ondaris-affinite \
+            mimetypes/application-x-ondaris-groupe; do
     file -b "$icons/scalable/$icon.svg" | grep -q 'SVG' || fail "no scalable $icon"
     for size in 16 22 24 32 48 64 128 256; do
         file -b "$icons/${size}x$size/$icon.png" | grep -q "PNG image data, $size x $size," ||
@@ -68,12 +70,13 @@ check_type "$here/Jean Dupont.bio" application/x-ondaris-biorythme
 check_type "$tmp/JEAN.BIO" application/x-ondaris-biorythme
 check_type "$here/Zoé et Loïc.bi2" application/x-ondaris-compatibilite
 check_type "$here/Marie et Paul.aff" application/x-ondaris-affinite
-for example in "$examples"/*.bio "$examples"/*.bi2 "$examples"/*.aff; do
+for example in "$examples"/*.bio "$examples"/*.bi2 "$examples"/*.aff "$examples"/*.grp; do
     [ -e "$example" ] || continue
     case $example in
     *.bio) check_type "$example" application/x-ondaris-biorythme ;;
     *.bi2) check_type "$example" application/x-ondaris-compatibilite ;;
     *.aff) check_type "$example" application/x-ondaris-affinite ;;
+    *.grp) check_type "$example" application/x-ondaris-groupe ;;
     esac
 done
 

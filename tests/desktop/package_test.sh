@@ -43,13 +43,14 @@ for wanted in ./usr/bin/ondaris ./usr/share/applications/fr.velmora.ondaris.desk
               ./usr/share/icons/hicolor/scalable/apps/ondaris.svg \
               ./usr/share/icons/hicolor/48x48/apps/ondaris.png \
               ./usr/share/icons/hicolor/256x256/mimetypes/application-x-ondaris-affinite.png \
+              ./usr/share/icons/hicolor/256x256/mimetypes/application-x-ondaris-groupe.png \
               "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/ondaris/handover.so" \
               "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/ondaris/svgpage.so" \
               "./usr/lib/$(dpkg-architecture -qDEB_HOST_MULTIARCH)/ondaris/printing.so"; do
     echo "$files" | grep -qx "$wanted" || fail "$wanted is not in the package"
 done
 echo "$files" | grep -v '^\./usr/' && fail "files outside /usr"
-[ "$(echo "$files" | wc -l)" -eq 46 ] || fail "expected 46 files, found $(echo "$files" | wc -l)"
+[ "$(echo "$files" | wc -l)" -eq 55 ] || fail "expected 55 files, found $(echo "$files" | wc -l)"
 awk '$2 != "root/root" { bad = 1 } END { exit bad }' "$tmp/contents" || fail "files not owned by root"
 grep -q '^-rwxr-xr-x .* \./usr/bin/ondaris$' "$tmp/contents" || fail "ondaris is not executable"
 

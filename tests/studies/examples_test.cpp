@@ -1,6 +1,7 @@
 #include "studies/affinite_doc.h"
 #include "studies/biorythme_doc.h"
 #include "studies/compatibilite_doc.h"
+#include "studies/groupe_doc.h"
 #include "studies/study_loader.h"
 #include "study_bytes.h"
 
@@ -54,6 +55,23 @@ QByteArray Affinite(NamesList &names)
     return Write(doc);
 }
 
+// A family of eight, three generations.
+QByteArray Groupe(NamesList &names)
+{
+    CGroupeDoc doc(names);
+    doc.SetMembers({{QStringLiteral("Bernard Fontaine"), COleDateTime(1948, 2, 11)},
+                    {QStringLiteral("Monique Fontaine"), COleDateTime(1951, 9, 30)},
+                    {QStringLiteral("Philippe Fontaine"), COleDateTime(1976, 5, 3)},
+                    {QStringLiteral("Sophie Fontaine"), COleDateTime(1978, 12, 19)},
+                    {QStringLiteral("Claire Fontaine"), COleDateTime(1985, 7, 14)},
+                    {QStringLiteral("Julien Marchand"), COleDateTime(1982, 11, 2)},
+                    {QStringLiteral("Léa Fontaine"), COleDateTime(2008, 4, 6)},
+                    {QStringLiteral("Hugo Fontaine"), COleDateTime(2011, 10, 25)}});
+    doc.comment = QStringLiteral("La famille Fontaine réunie pour Noël.\r\nQui s'entend le mieux "
+                                 "avec qui ?");
+    return Write(doc);
+}
+
 } // namespace
 
 void ExamplesTest::examples_data()
@@ -68,6 +86,8 @@ void ExamplesTest::examples_data()
                          << QStringLiteral("Claire Fontaine");
     QTest::newRow("aff") << QStringLiteral("exemple.aff") << Affinite(names)
                          << QStringLiteral("Élodie Garnier");
+    QTest::newRow("grp") << QStringLiteral("exemple.grp") << Groupe(names)
+                         << QStringLiteral("Bernard Fontaine");
 }
 
 void ExamplesTest::examples()

@@ -69,6 +69,7 @@ private Q_SLOTS:
     void jsonOfEachKind_data();
     void jsonOfEachKind();
     void jsonNumbersReadBackExactly();
+    void jsonOfAGroup();
     void textOfABiorythme();
     void criticalDaysText_data();
     void criticalDaysText();
@@ -188,6 +189,48 @@ void StudyInfoTest::jsonNumbersReadBackExactly()
         QCOMPARE(intellectual[k], doc.curveIntellectual[k]);
 }
 
+// Each pair under the Affinité study's own keys and values, its persons numbered from 1 in the
+// order of the file.
+void StudyInfoTest::jsonOfAGroup()
+{
+    const QList<COleDateTime> births{kBirth1, kBirth2, COleDateTime(1970, 3, 16)};
+    QByteArray group = Int32(1) + Text("") + Int32(3);
+    for (const COleDateTime &birth : births)
+        group += Text("M") + Date(birth);
+    const Run run = RunInfo(WriteStudy(QStringLiteral("g.grp"), group), true);
+    QCOMPARE(run.code, 0);
+    const QJsonObject object = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(object.keys(), (QStringList{QStringLiteral("bestPartners"), QStringLiteral("comment"),
+                                         QStringLiteral("pairs"), QStringLiteral("persons"),
+                                         QStringLiteral("type")}));
+    QCOMPARE(object.value(QStringLiteral("type")).toString(), QStringLiteral("Groupe"));
+    QCOMPARE(object.value(QStringLiteral("persons")).toArray().size(), 3);
+    const QJsonArray pairs = object.value(QStringLiteral("pairs")).toArray();
+    const QList<QPair<int, int>> order{{1, 2}, {1, 3}, {2, 3}};
+    QCOMPARE(pairs.size(), order.size());
+    for (qsizetype i = 0; i < pairs.size(); ++i) {
+        QJsonObject pair = pairs.at(i).toObject();
+        const int person1 = pair.take(QStringLiteral("person1")).toInt();
+        const int person2 = pair.take(QStringLiteral("person2")).toInt();
+        QCOMPARE((QPair<int, int>{person1, person2}), order.at(i));
+        const QString aff = WriteStudy(
+            QStringLiteral("p.aff"),
+            File(2, "", "M", "M", {Date(births.at(person1 - 1)), Date(births.at(person2 - 1))}));
+        QJsonObject affinite = QJsonDocument::fromJson(RunInfo(aff, true).out.toUtf8()).object();
+        for (const char *key : {"comment", "persons", "type"})
+            affinite.remove(QLatin1String(key));
+        QCOMPARE(pair, affinite);
+    }
+    // Persons 1 and 3 are born a day apart: each other's best partner.
+    const QJsonArray best = object.value(QStringLiteral("bestPartners")).toArray();
+    QCOMPARE(best.size(), 3);
+    QCOMPARE(best.at(0).toObject().value(QStringLiteral("person")).toInt(), 1);
+    QCOMPARE(best.at(0).toObject().value(QStringLiteral("partner")).toInt(), 3);
+    QCOMPARE(best.at(2).toObject().value(QStringLiteral("partner")).toInt(), 1);
+    QCOMPARE(best.at(0).toObject().value(QStringLiteral("scoreAverage")),
+             pairs.at(1).toObject().value(QStringLiteral("scoreAverage")));
+}
+
 void StudyInfoTest::textOfABiorythme()
 {
     const QString path = WriteStudy(QStringLiteral("c.bio"), File(0, "Ligne 1\r\nLigne 2", "", "",
@@ -302,7 +345,7 @@ void StudyInfoTest::failures_data()
     QTest::newRow("unknown extension")
         << QStringLiteral("etude.txt") << QByteArray("x")
         << QStringLiteral(
-               "Type de fichier inconnu : les études ont l'extension .bio, .bi2 ou .aff.");
+               "Type de fichier inconnu : les études ont l'extension .bio, .bi2, .aff ou .grp.");
 }
 
 void StudyInfoTest::failures()
