@@ -5,10 +5,14 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -68,13 +72,26 @@ HandOverChannel *InstanceLink::Channel()
     return m_channel.get();
 }
 
-bool InstanceLink::HandOver(const QStringList &files)
+HandOverOutcome InstanceLink::HandOver(const QStringList &files, const Say &say)
 {
     // No socket file, no program to answer: the usual start loads nothing.
     if (!QFileInfo::exists(SocketFile(m_serverName)))
-        return false;
+        return {};
     HandOverChannel *channel = Channel();
-    return channel != nullptr && channel->HandOver(files);
+    if (channel == nullptr)
+        return {};
+    const Say tell = say ? say : [](const QString &note) {
+        std::fputs(QStringLiteral("Ondaris : %1\n").arg(note).toLocal8Bit().constData(), stderr);
+    };
+    const HandOverOutcome outcome = channel->HandOver(files, tell);
+    for (const QString &reason : outcome.reason.split(u'\n', Qt::SkipEmptyParts))
+        tell(reason);
+    return outcome;
+}
+
+void InstanceLink::OpenWith(Opener open)
+{
+    m_open = std::move(open);
 }
 
 void InstanceLink::ListenOnceShown()
@@ -115,7 +132,9 @@ void InstanceLink::Listen()
         channel->Hold();
     if (m_window)
         channel->SetReady([this]() { return IsCalm(); });
-    channel->Listen([this](const QStringList &files) { Q_EMIT filesReceived(files); });
+    channel->Listen(
+        [this](const QStringList &files) { return m_open ? m_open(files) : HandOverOutcome{}; },
+        [this](bool waiting) { ShowWaiting(waiting); });
 }
 
 void InstanceLink::Release()
@@ -131,6 +150,7 @@ void InstanceLink::TakeWhenCalm(QWidget *window)
     window->installEventFilter(this);
     if (m_channel)
         m_channel->SetReady([this]() { return IsCalm(); });
+    ShowWaiting(m_laterStartsWait);
 }
 
 bool InstanceLink::IsCalm() const
@@ -152,6 +172,34 @@ void InstanceLink::StopListening()
     qApp->removeEventFilter(this);
     if (m_channel)
         m_channel->Stop();
+}
+
+QString InstanceLink::WaitingMessage()
+{
+    return QStringLiteral(
+        "Un autre lancement d'Ondaris attend la fermeture de la boîte de dialogue.");
+}
+
+void InstanceLink::ShowWaiting(bool waiting)
+{
+    m_laterStartsWait = waiting;
+    auto *frame = qobject_cast<QMainWindow *>(m_window.data());
+    // A window already closed by a quit stays closed.
+    if (frame == nullptr || !frame->isVisible())
+        return;
+    QStatusBar *bar = frame->statusBar();
+    if (!waiting) {
+        if (bar->currentMessage() == WaitingMessage())
+            bar->clearMessage();
+        return;
+    }
+    bar->showMessage(WaitingMessage());
+    BringToFront(frame);
+    // The dialog that holds the files up is what the user has to answer.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void InstanceLink::BringToFront(QWidget *window)

@@ -4,6 +4,7 @@
 
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QThread>
 #include <atomic>
 
@@ -19,6 +20,7 @@ class CalmHandOverTest : public QObject
 
 private Q_SLOTS:
     void init() { ResetStore(); }
+    void waitsForTheNamesDialog_data();
     void waitsForTheNamesDialog();
     void isLeftToANewStartWhenTheProgramQuits();
 };
@@ -31,7 +33,9 @@ class LaterStart
 {
 public:
     explicit LaterStart(const QStringList &files)
-        : m_thread(QThread::create([this, files] { m_taken = InstanceLink().HandOver(files); }))
+        : m_thread(QThread::create([this, files] {
+              m_taken = InstanceLink().HandOver(files).kind == HandOverOutcome::Kind::Opened;
+          }))
     {
         m_thread->start();
     }
@@ -67,8 +71,19 @@ constexpr int kAnswerMs = 300;
 
 } // namespace
 
+void CalmHandOverTest::waitsForTheNamesDialog_data()
+{
+    QTest::addColumn<bool>("splash");
+    QTest::newRow("window first") << false;
+    // The splash screen's loop shows the window, and the program listens, before the start
+    // has told which window must be calm.
+    QTest::newRow("splash screen first") << true;
+}
+
 void CalmHandOverTest::waitsForTheNamesDialog()
 {
+    QFETCH(bool, splash);
+    ResetStore(splash);
     // Declared first, so that the program stops listening before its later start is waited for.
     std::unique_ptr<LaterStart> later;
     InstanceLink link;
@@ -77,16 +92,20 @@ void CalmHandOverTest::waitsForTheNamesDialog()
     const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
 
     bool openedDuringDialog = true;
+    QString saidDuringDialog;
     OnNextModal([&](QDialog *dialog) {
         later = std::make_unique<LaterStart>(QStringList{jean});
         QTest::qWait(kAnswerMs);
         openedDuringDialog = !app->Studies().Documents().isEmpty();
+        saidDuringDialog = app->MainFrame()->statusBar()->currentMessage();
         TypeName(dialog, u"1014"_s, u"Zoé"_s);
         Click(dialog, u"1"_s);
     });
     Trigger(*app, cmd::NamesManagement);
     QVERIFY(later);
     QVERIFY(!openedDuringDialog);
+    // The window says why nothing opens yet, until it does.
+    QCOMPARE(saidDuringDialog, InstanceLink::WaitingMessage());
 
     // Opened once the dialog is done, and its person registered beside the dialog's.
     QTRY_COMPARE(app->Studies().Documents().size(), 1);
@@ -96,6 +115,7 @@ void CalmHandOverTest::waitsForTheNamesDialog()
     QCOMPARE(app->m_names.count, 2);
     QVERIFY(app->m_names.FindByName(u"Zoé"_s) >= 0);
     QVERIFY(app->m_names.FindByName(u"Jean"_s) >= 0);
+    QVERIFY(app->MainFrame()->statusBar()->currentMessage() != InstanceLink::WaitingMessage());
     link.StopListening();
 }
 
