@@ -2,7 +2,8 @@
 # Prints the ratios of Ondaris to bare Qt programs: start-up to the first shown window (no study,
 # one study) against an empty main window, and "--export page.pdf" against a program writing a
 # one-page PDF; wall time and peak memory, medians of runs alternated with the baseline, on the
-# offscreen platform and on X (a private Xvfb when no display is set).
+# offscreen platform and on X (a private Xvfb when no display is set); and the files (libraries,
+# fonts) that each start maps beyond the bare window's.
 # With --instructions, also the instructions each start runs (valgrind), steady where wall time
 # on a busy machine is not.  Usage: scripts/bench-startup.sh [--instructions] [runs]
 set -euo pipefail
