@@ -409,7 +409,7 @@ void SingleInstanceTest::filesWaitForACalmMoment()
                 SingleInstance(InstanceLink::DefaultServerName())
                     .handOver(
                         handed.at(i),
-                        [&notes, i](const QString &note) { notes[size_t(i)] << note; }, 2000));
+                        [&notes, i](const QString &note) { notes[size_t(i)] << note; }, 3000));
         }));
         laterStarts.back()->start();
         QTest::qWait(100);
@@ -417,7 +417,7 @@ void SingleInstanceTest::filesWaitForACalmMoment()
     QTRY_COMPARE(waiting.size(), 1);
     QCOMPARE(waiting.at(0).at(0).toBool(), true);
     // Told to wait, they wait past the silence they allow a program, which says it is there.
-    QTest::qWait(2500);
+    QTest::qWait(3300);
     for (const auto &later : laterStarts)
         QVERIFY(!later->isFinished());
     QCOMPARE(took.files.size(), 0);

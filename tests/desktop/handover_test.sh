@@ -70,7 +70,9 @@ kill -STOP "$first"
 XDG_CONFIG_HOME=$PWD/later-config "$program" "studies/Jean Dupont.bio" 2>later.err &
 later=$!
 pids="$first $later"
-wait_for 'grep -qF "Jean Dupont.bio" later-config/Velmora/Ondaris.conf 2>/dev/null' ||
+# It waits 10 s for an answer before it starts: two rounds of waiting.
+later_opened() { grep -qF "Jean Dupont.bio" later-config/Velmora/Ondaris.conf 2>/dev/null; }
+wait_for later_opened || wait_for later_opened ||
     fail "the later start did not open its study after the running program stayed silent"
 grep -q "n'a pas répondu" later.err || fail "the later start did not say that it gave up"
 kill -CONT "$first"
