@@ -1,6 +1,7 @@
 #include "lifecycle/instance_link.h"
 
 #include "framework/modules.h"
+#include "lifecycle/application_bus.h"
 
 #include <QApplication>
 #include <QDir>
@@ -132,9 +133,18 @@ void InstanceLink::Listen()
         channel->Hold();
     if (m_window)
         channel->SetReady([this]() { return IsCalm(); });
-    channel->Listen(
-        [this](const QStringList &files) { return m_open ? m_open(files) : HandOverOutcome{}; },
-        [this](bool waiting) { ShowWaiting(waiting); });
+    const auto open = [this](const QStringList &files) {
+        return m_open ? m_open(files) : HandOverOutcome{};
+    };
+    if (!channel->Listen(open, [this](bool waiting) { ShowWaiting(waiting); }))
+        return;
+    m_bus = std::make_unique<ApplicationBus>([this]() { return !m_holding && IsCalm(); }, open,
+                                             [this]() {
+                                                 if (m_window && m_window->isVisible())
+                                                     BringToFront(m_window);
+                                             });
+    if (!m_bus->Register())
+        m_bus.reset();
 }
 
 void InstanceLink::Release()
@@ -142,6 +152,8 @@ void InstanceLink::Release()
     m_holding = false;
     if (m_channel)
         m_channel->Release();
+    if (m_bus)
+        m_bus->TakeWaiting();
 }
 
 void InstanceLink::TakeWhenCalm(QWidget *window)
@@ -162,6 +174,8 @@ void InstanceLink::TakeWaiting()
 {
     if (m_channel)
         m_channel->TakeWaiting();
+    if (m_bus)
+        m_bus->TakeWaiting();
 }
 
 void InstanceLink::StopListening()
@@ -172,6 +186,7 @@ void InstanceLink::StopListening()
     qApp->removeEventFilter(this);
     if (m_channel)
         m_channel->Stop();
+    m_bus.reset();
 }
 
 QString InstanceLink::WaitingMessage()

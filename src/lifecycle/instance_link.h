@@ -8,12 +8,14 @@
 #include <functional>
 #include <memory>
 
+class ApplicationBus;
 class QWidget;
 
 // One running Ondaris per user: a later start hands the study files it was given to the program
-// already running and ends. The socket code comes from the hand-over module, loaded only when a
-// running program may be there to answer, and by the running program once its first window is
-// shown: the network library it needs would cost every start.
+// already running and ends. The program that listens also answers the desktop on the session
+// bus, when there is one (ApplicationBus). The socket code comes from the hand-over module, loaded
+// only when a running program may be there to answer, and by the running program once its first
+// window is shown: the network library it needs would cost every start.
 class InstanceLink : public QObject
 {
     Q_OBJECT
@@ -69,6 +71,7 @@ private:
 
     QString m_serverName;
     Opener m_open;
+    std::unique_ptr<ApplicationBus> m_bus;
     std::unique_ptr<HandOverChannel> m_channel;
     QPointer<QWidget> m_window;
     bool m_waitingForWindow = false;
