@@ -1,5 +1,7 @@
 #include "handover/single_instance.h"
 
+#include "handover/hand_over_notes.h"
+
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
@@ -53,23 +55,6 @@ QStringList decode(const QByteArray &payload)
             files << QDir::cleanPath(file);
     }
     return files;
-}
-
-QString Named(const QStringList &files)
-{
-    QStringList names;
-    for (const QString &file : files)
-        names << QStringLiteral("« %1 »").arg(QFileInfo(file).fileName());
-    return names.join(QStringLiteral(", "));
-}
-
-QString BusyNote(const QStringList &files)
-{
-    const QString busy =
-        QStringLiteral("le programme déjà ouvert attend la fermeture d'une boîte de dialogue ; ");
-    if (files.isEmpty())
-        return busy + QStringLiteral("il viendra ensuite au premier plan.");
-    return busy + QStringLiteral("il ouvrira ensuite %1.").arg(Named(files));
 }
 
 QString SilentNote(qint64 remainingMs)
@@ -142,7 +127,8 @@ HandOverOutcome SingleInstance::handOver(const QStringList &files, const Say &sa
                 if (!toldWhy && waited.elapsed() >= SingleInstance::kSayWhyMs) {
                     toldWhy = true;
                     if (say)
-                        say(answered ? BusyNote(absolute) : SilentNote(silence.remainingTime()));
+                        say(answered ? hand_over_notes::Busy(absolute)
+                                     : SilentNote(silence.remainingTime()));
                 } else if (!confirmed && silence.hasExpired()) {
                     // Closing withdraws the files: the running program, were it to wake, finds
                     // no one to confirm its offer and opens nothing.

@@ -43,9 +43,10 @@ private:
 } // namespace
 
 ApplicationBus::ApplicationBus(std::function<bool()> calm, Opener open,
-                               std::function<void()> activate, QObject *parent)
+                               std::function<void()> activate,
+                               std::function<void(bool waiting)> waiting, QObject *parent)
     : QObject(parent), m_calm(std::move(calm)), m_open(std::move(open)),
-      m_activate(std::move(activate))
+      m_activate(std::move(activate)), m_noteWaiting(std::move(waiting))
 {
     new FreedesktopApplication(*this);
 }
@@ -54,8 +55,9 @@ ApplicationBus::~ApplicationBus()
 {
     QDBusConnection bus = QDBusConnection::sessionBus();
     for (const Waiting &waiting : std::as_const(m_waiting)) {
-        bus.send(
-            waiting.call.createErrorReply(QDBusError::Failed, QStringLiteral("Ondaris se ferme.")));
+        // Not a failure to open: a later start that hears it opens its files itself.
+        bus.send(waiting.call.createErrorReply(QStringLiteral("fr.velmora.ondaris.Error.Closing"),
+                                               QStringLiteral("Ondaris se ferme.")));
     }
     if (m_registered) {
         bus.unregisterService(QString::fromLatin1(kServiceName));
@@ -114,6 +116,11 @@ void ApplicationBus::TakeWaiting()
             outcome.kind == HandOverOutcome::Kind::Opened
                 ? next.call.createReply()
                 : next.call.createErrorReply(QDBusError::Failed, outcome.reason));
+    }
+    const bool waiting = !m_waiting.isEmpty();
+    if (waiting != m_saidWaiting) {
+        m_saidWaiting = waiting;
+        m_noteWaiting(waiting);
     }
 }
 

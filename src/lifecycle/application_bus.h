@@ -22,9 +22,9 @@ public:
     static constexpr char kObjectPath[] = "/fr/velmora/ondaris";
 
     // `calm` says whether files may be opened now, `open` opens them, `activate` brings the
-    // window forward.
+    // window forward, `waiting` hears whether callers wait for a calm moment.
     ApplicationBus(std::function<bool()> calm, Opener open, std::function<void()> activate,
-                   QObject *parent = nullptr);
+                   std::function<void(bool waiting)> waiting, QObject *parent = nullptr);
     // Callers still waiting are told that their studies were not opened.
     ~ApplicationBus() override;
 
@@ -48,6 +48,8 @@ private:
     std::function<bool()> m_calm;
     Opener m_open;
     std::function<void()> m_activate;
+    std::function<void(bool waiting)> m_noteWaiting;
     QList<Waiting> m_waiting;
     bool m_registered = false;
+    bool m_saidWaiting = false;
 };

@@ -2,8 +2,10 @@
 
 #include "framework/modules.h"
 #include "lifecycle/application_bus.h"
+#include "lifecycle/bus_hand_over.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -75,19 +77,23 @@ HandOverChannel *InstanceLink::Channel()
 
 HandOverOutcome InstanceLink::HandOver(const QStringList &files, const Say &say)
 {
+    const Say tell = say ? say : [](const QString &note) {
+        std::fputs(QStringLiteral("Ondaris : %1\n").arg(note).toLocal8Bit().constData(), stderr);
+    };
+    const std::optional<HandOverOutcome> onBus = HandOverOnBus(files, tell);
+    const HandOverOutcome outcome = onBus ? *onBus : HandOverBySocket(files, tell);
+    for (const QString &reason : outcome.reason.split(u'\n', Qt::SkipEmptyParts))
+        tell(reason);
+    return outcome;
+}
+
+HandOverOutcome InstanceLink::HandOverBySocket(const QStringList &files, const Say &say)
+{
     // No socket file, no program to answer: the usual start loads nothing.
     if (!QFileInfo::exists(SocketFile(m_serverName)))
         return {};
     HandOverChannel *channel = Channel();
-    if (channel == nullptr)
-        return {};
-    const Say tell = say ? say : [](const QString &note) {
-        std::fputs(QStringLiteral("Ondaris : %1\n").arg(note).toLocal8Bit().constData(), stderr);
-    };
-    const HandOverOutcome outcome = channel->HandOver(files, tell);
-    for (const QString &reason : outcome.reason.split(u'\n', Qt::SkipEmptyParts))
-        tell(reason);
-    return outcome;
+    return channel != nullptr ? channel->HandOver(files, say) : HandOverOutcome{};
 }
 
 void InstanceLink::OpenWith(Opener open)
@@ -126,6 +132,23 @@ void InstanceLink::Listen()
     m_listening = true;
     m_waitingForWindow = false;
     qApp->removeEventFilter(this);
+    const auto open = [this](const QStringList &files) {
+        return m_open ? m_open(files) : HandOverOutcome{};
+    };
+    // On the session bus, as the desktop expects; the socket, and the network library that it
+    // needs, only where there is no bus.
+    if (QDBusConnection::sessionBus().isConnected()) {
+        m_bus = std::make_unique<ApplicationBus>([this]() { return !m_holding && IsCalm(); }, open,
+                                                 [this]() {
+                                                     if (m_window && m_window->isVisible())
+                                                         BringToFront(m_window);
+                                                 },
+                                                 [this](bool waiting) { ShowWaiting(waiting); });
+        // Another program owns the name: it takes the later starts.
+        if (!m_bus->Register())
+            m_bus.reset();
+        return;
+    }
     HandOverChannel *channel = Channel();
     if (channel == nullptr)
         return;
@@ -133,18 +156,7 @@ void InstanceLink::Listen()
         channel->Hold();
     if (m_window)
         channel->SetReady([this]() { return IsCalm(); });
-    const auto open = [this](const QStringList &files) {
-        return m_open ? m_open(files) : HandOverOutcome{};
-    };
-    if (!channel->Listen(open, [this](bool waiting) { ShowWaiting(waiting); }))
-        return;
-    m_bus = std::make_unique<ApplicationBus>([this]() { return !m_holding && IsCalm(); }, open,
-                                             [this]() {
-                                                 if (m_window && m_window->isVisible())
-                                                     BringToFront(m_window);
-                                             });
-    if (!m_bus->Register())
-        m_bus.reset();
+    channel->Listen(open, [this](bool waiting) { ShowWaiting(waiting); });
 }
 
 void InstanceLink::Release()

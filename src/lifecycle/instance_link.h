@@ -12,10 +12,11 @@ class ApplicationBus;
 class QWidget;
 
 // One running Ondaris per user: a later start hands the study files it was given to the program
-// already running and ends. The program that listens also answers the desktop on the session
-// bus, when there is one (ApplicationBus). The socket code comes from the hand-over module, loaded
-// only when a running program may be there to answer, and by the running program once its first
-// window is shown: the network library it needs would cost every start.
+// already running and ends. On the session bus when there is one: the first program owns the
+// desktop entry's name and answers org.freedesktop.Application (ApplicationBus), which later
+// starts call too. Without a bus, over a local socket whose code comes from the hand-over module,
+// loaded only when a running program may be there to answer, and by the running program once its
+// first window is shown: the network library it needs would cost every start.
 class InstanceLink : public QObject
 {
     Q_OBJECT
@@ -64,6 +65,7 @@ protected:
 
 private:
     HandOverChannel *Channel();
+    HandOverOutcome HandOverBySocket(const QStringList &files, const Say &say);
     void Listen();
     bool IsCalm() const;
     void TakeWaiting();

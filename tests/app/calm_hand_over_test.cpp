@@ -1,7 +1,10 @@
 #include "app_harness.h"
+#include "lifecycle/application_bus.h"
 #include "lifecycle/instance_link.h"
 #include "mainwindow/command_ids.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -11,9 +14,9 @@
 using namespace harness;
 using namespace Qt::StringLiterals;
 
-// Studies handed over by a later start while a dialog is open, or while the program quits, wait
-// for a calm moment: a dialog works on its own copy of the names list, and a closing program
-// has nowhere to open them.
+// Studies handed over by a later start (on the socket, or on the session bus when the test runs
+// with one) while a dialog is open, or while the program quits, wait for a calm moment: a dialog
+// works on its own copy of the names list, and a closing program has nowhere to open them.
 class CalmHandOverTest : public QObject
 {
     Q_OBJECT
@@ -51,6 +54,16 @@ private:
     std::unique_ptr<QThread> m_thread;
 };
 
+// The program takes later starts: on the session bus when there is one, else on its socket.
+bool Listening()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        return bus.interface()->isServiceRegistered(
+            QString::fromLatin1(ApplicationBus::kServiceName));
+    return QFileInfo::exists(InstanceLink::DefaultServerName());
+}
+
 // Started as main starts the program: listening once the window is shown, taking the files of
 // later starts at a calm moment.
 std::unique_ptr<COndarisApp> StartListening(InstanceLink &link)
@@ -61,7 +74,7 @@ std::unique_ptr<COndarisApp> StartListening(InstanceLink &link)
         return nullptr;
     app->TakeHandOvers(link);
     link.Release();
-    if (!QTest::qWaitFor([]() { return QFileInfo::exists(InstanceLink::DefaultServerName()); }))
+    if (!QTest::qWaitFor(Listening))
         qWarning("the program does not listen");
     return app;
 }
