@@ -27,15 +27,16 @@ constexpr int kPingMs = 500;
 std::optional<HandOverOutcome> HandOverOnBus(const QStringList &files,
                                              const std::function<void(const QString &)> &say)
 {
+    const QString service = QString::fromLatin1(ApplicationBus::kServiceName);
+    const QDBusConnection session = QDBusConnection::sessionBus();
+    if (!session.isConnected() || !session.interface()->isServiceRegistered(service))
+        return std::nullopt;
     // A connection of the hand-over's own: a peer of the running program even where both share a
     // process, and gone with the hand-over.
     const QString connection =
         QStringLiteral("ondaris-hand-over-%1").arg(quintptr(QThread::currentThreadId()));
     const auto disconnect = qScopeGuard([&]() { QDBusConnection::disconnectFromBus(connection); });
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connection);
-    const QString service = QString::fromLatin1(ApplicationBus::kServiceName);
-    if (!bus.isConnected() || !bus.interface()->isServiceRegistered(service))
-        return std::nullopt;
 
     QStringList absolute;
     QStringList uris;
