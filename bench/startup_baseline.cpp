@@ -2,6 +2,8 @@
 // with Qt Widgets alone, placed as Ondaris places its first window (four fifths of the screen,
 // centred: the window's backing store grows with its size), shown and left once it is on
 // screen and its pending events are done.
+#include "mapped_files.h"
+
 #include <QApplication>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -24,5 +26,6 @@ int main(int argc, char *argv[])
     while (!window.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents();
+    PrintMappedFilesIfAsked();
     return 0;
 }

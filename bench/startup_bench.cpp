@@ -1,13 +1,15 @@
 // Start-up to an idle main window against startup_baseline (an empty main window), and
 // "ondaris --export page.pdf" against export_baseline (a bare program writing a one-page PDF),
 // each program run alternately with its baseline in fresh processes: wall time and peak
-// resident memory, medians, and their ratios to the baseline.
+// resident memory, medians, and their ratios to the baseline; then, for the start-up, the files
+// (libraries, fonts) that the program maps and its baseline does not.
 //
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
 //   startup_bench --child [study]        one start of Ondaris, main()'s own, then leaves
 #include "lifecycle/ondaris_app.h"
 #include "lifecycle/program.h"
 #include "mainwindow/main_frame.h"
+#include "mapped_files.h"
 #include "people/names_list.h"
 #include "studies/biorythme_doc.h"
 
@@ -46,7 +48,10 @@ int RunChild(int argc, char *argv[])
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();
         // Left as soon as the program's own loop runs.
-        QTimer::singleShot(0, QCoreApplication::instance(), []() { QCoreApplication::exit(0); });
+        QTimer::singleShot(0, QCoreApplication::instance(), []() {
+            PrintMappedFilesIfAsked();
+            QCoreApplication::exit(0);
+        });
     });
 }
 
@@ -56,8 +61,9 @@ struct Sample
     long peakKb = 0;
 };
 
-// Runs the program to its end; false when it failed.
-bool Measure(const std::vector<std::string> &command, Sample &sample)
+// Runs the program to its end, its output to `output`; false when it failed.
+bool Measure(const std::vector<std::string> &command, Sample &sample,
+             const char *output = "/dev/null")
 {
     std::vector<char *> argv;
     for (const std::string &part : command)
@@ -68,7 +74,8 @@ bool Measure(const std::vector<std::string> &command, Sample &sample)
     // The programs' own messages (Qt's warnings on a platform) would bury the results.
     posix_spawn_file_actions_t quiet;
     posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, output, O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
     const int spawned = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ);
@@ -147,6 +154,39 @@ bool RunGroup(const char *group, const char *platform, const std::vector<Program
     return true;
 }
 
+// Names, one line a program, the files that it maps at start and the group's baseline does not:
+// a library or font that a change brings into every start shows up in review. False on a failure.
+bool PrintMappedBeyondBaseline(const char *group, const char *platform,
+                               const std::vector<Program> &programs, const QDir &scratch)
+{
+    const std::string output = scratch.filePath(QStringLiteral("mapped.txt")).toStdString();
+    qputenv(kMappedFilesVariable, "1");
+    std::vector<QSet<QString>> mapped;
+    for (const Program &program : programs) {
+        Sample sample;
+        QFile list(QString::fromStdString(output));
+        if (!Measure(program.command, sample, output.c_str()) || !list.open(QIODevice::ReadOnly)) {
+            std::fprintf(stderr, "FAIL: %s %s on %s\n", group, program.name, platform);
+            qunsetenv(kMappedFilesVariable);
+            return false;
+        }
+        const QStringList names = QString::fromLocal8Bit(list.readAll()).split(u'\n');
+        mapped.emplace_back(names.begin(), names.end());
+    }
+    qunsetenv(kMappedFilesVariable);
+    for (size_t p = 1; p < programs.size(); ++p) {
+        QStringList beyond = (mapped[p] - mapped[0]).values();
+        beyond.removeAll(QString());
+        beyond.removeAll(QFileInfo(QString::fromStdString(programs[p].command[0])).fileName());
+        beyond.sort();
+        std::printf("RESULT : %-7s %-9s %-10s maps beyond the baseline (%lld): %s\n", group,
+                    platform, programs[p].name, static_cast<long long>(beyond.size()),
+                    beyond.join(QStringLiteral(", ")).toLocal8Bit().constData());
+    }
+    std::fflush(stdout);
+    return true;
+}
+
 int RunDriver(int argc, char *argv[])
 {
     const int runs = argc > 1 ? std::max(3, atoi(argv[1])) : 15;
@@ -193,6 +233,7 @@ int RunDriver(int argc, char *argv[])
     for (const char *platform : platforms) {
         qputenv("QT_QPA_PLATFORM", platform);
         if (!RunGroup("startup", platform, startup, runs) ||
+            !PrintMappedBeyondBaseline("startup", platform, startup, dir) ||
             !RunGroup("export", platform, exporting, runs))
             return 1;
     }

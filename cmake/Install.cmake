@@ -7,6 +7,12 @@ include(GNUInstallDirs)
 install(TARGETS ondaris RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/fr.velmora.ondaris.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry is DBusActivatable: the desktop starts Ondaris through the session bus, which
+# finds the program here.
+configure_file(${PROJECT_SOURCE_DIR}/resources/desktop/fr.velmora.ondaris.service.in
+               ${PROJECT_BINARY_DIR}/fr.velmora.ondaris.service @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/fr.velmora.ondaris.service
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/dbus-1/services)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/ondaris.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/desktop/fr.velmora.ondaris.metainfo.xml

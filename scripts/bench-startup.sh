@@ -2,7 +2,8 @@
 # Prints the ratios of Ondaris to bare Qt programs: start-up to the first shown window (no study,
 # one study) against an empty main window, and "--export page.pdf" against a program writing a
 # one-page PDF; wall time and peak memory, medians of runs alternated with the baseline, on the
-# offscreen platform and on X (a private Xvfb when no display is set).
+# offscreen platform and on X (a private Xvfb when no display is set); and the files (libraries,
+# fonts) that each start maps beyond the bare window's.
 # With --instructions, also the instructions each start runs (valgrind), steady where wall time
 # on a busy machine is not.  Usage: scripts/bench-startup.sh [--instructions] [runs]
 set -euo pipefail
@@ -20,10 +21,13 @@ cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DONDARIS_TESTS=OF
 cmake --build build-bench --target startup_bench -j 2 >/dev/null
 bench="$PWD/build-bench/bench"
 
+# Started as on a desktop, with a session bus: one of the bench's own when there is none.
+bus=()
+[ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] || bus=(dbus-run-session --)
 if [ -n "${DISPLAY:-}" ]; then
-  "$bench/startup_bench" "$runs"
+  "${bus[@]}" "$bench/startup_bench" "$runs"
 else
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$bench/startup_bench" "$runs"
+  xvfb-run -a -s "-screen 0 1280x1024x24" "${bus[@]}" "$bench/startup_bench" "$runs"
 fi
 
 [ $instructions -eq 1 ] || exit 0

@@ -8,6 +8,7 @@ chmod 700 "$tmp/runtime"
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data" \
        XDG_CACHE_HOME="$tmp/cache" XDG_RUNTIME_DIR="$tmp/runtime" \
        QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
-unset DISPLAY WAYLAND_DISPLAY
+# Nor the user's session bus: a test that needs one starts its own (dbus-run-session).
+unset DISPLAY WAYLAND_DISPLAY DBUS_SESSION_BUS_ADDRESS
 cd "$tmp/work" || exit 1
 "$@"

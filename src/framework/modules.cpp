@@ -59,9 +59,9 @@ ModuleEntry<decltype(ondaris_write_svg_page_v1)> SvgPageModule()
                                                       QStringLiteral("SVG"));
 }
 
-ModuleEntry<decltype(ondaris_open_hand_over_channel_v1)> HandOverModule()
+ModuleEntry<decltype(ondaris_open_hand_over_channel_v2)> HandOverModule()
 {
-    return Typed<decltype(ondaris_open_hand_over_channel_v1)>(
+    return Typed<decltype(ondaris_open_hand_over_channel_v2)>(
         "handover", kOpenHandOverChannelEntry, QStringLiteral("de passage des fichiers"));
 }
 

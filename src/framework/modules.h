@@ -23,7 +23,7 @@ ModuleEntry<decltype(ondaris_print_support_v1)> PrintModule();
 // The SVG page writer.
 ModuleEntry<decltype(ondaris_write_svg_page_v1)> SvgPageModule();
 // The hand-over between starts.
-ModuleEntry<decltype(ondaris_open_hand_over_channel_v1)> HandOverModule();
+ModuleEntry<decltype(ondaris_open_hand_over_channel_v2)> HandOverModule();
 
 namespace modules_testing {
 // Any function of any module, as the accessors look it up: for the loader's own tests.

@@ -13,12 +13,17 @@ class SocketChannel final : public HandOverChannel
 public:
     explicit SocketChannel(const QString &serverName) : m_instance(serverName) {}
 
-    bool HandOver(const QStringList &files) override { return m_instance.handOver(files); }
-    bool Listen(std::function<void(const QStringList &files)> received) override
+    HandOverOutcome HandOver(const QStringList &files,
+                             std::function<void(const QString &note)> say) override
     {
-        QObject::connect(&m_instance, &SingleInstance::filesReceived, &m_instance,
-                         std::move(received));
-        return m_instance.listen();
+        return m_instance.handOver(files, say);
+    }
+    bool Listen(std::function<HandOverOutcome(const QStringList &files)> open,
+                std::function<void(bool waiting)> waiting) override
+    {
+        QObject::connect(&m_instance, &SingleInstance::waitingChanged, &m_instance,
+                         std::move(waiting));
+        return m_instance.listen(std::move(open));
     }
     void Hold() override { m_instance.hold(); }
     void Release() override { m_instance.release(); }
@@ -32,7 +37,7 @@ private:
 
 } // namespace
 
-extern "C" HandOverChannel *ondaris_open_hand_over_channel_v1(const QString &serverName)
+extern "C" HandOverChannel *ondaris_open_hand_over_channel_v2(const QString &serverName)
 {
     return new SocketChannel(serverName);
 }

@@ -1,14 +1,21 @@
 #include "lifecycle/instance_link.h"
 
 #include "framework/modules.h"
+#include "lifecycle/application_bus.h"
+#include "lifecycle/bus_hand_over.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFileInfo>
+#include <QMainWindow>
 #include <QStandardPaths>
+#include <QStatusBar>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -68,13 +75,30 @@ HandOverChannel *InstanceLink::Channel()
     return m_channel.get();
 }
 
-bool InstanceLink::HandOver(const QStringList &files)
+HandOverOutcome InstanceLink::HandOver(const QStringList &files, const Say &say)
+{
+    const Say tell = say ? say : [](const QString &note) {
+        std::fputs(QStringLiteral("Ondaris : %1\n").arg(note).toLocal8Bit().constData(), stderr);
+    };
+    const std::optional<HandOverOutcome> onBus = HandOverOnBus(files, tell);
+    const HandOverOutcome outcome = onBus ? *onBus : HandOverBySocket(files, tell);
+    for (const QString &reason : outcome.reason.split(u'\n', Qt::SkipEmptyParts))
+        tell(reason);
+    return outcome;
+}
+
+HandOverOutcome InstanceLink::HandOverBySocket(const QStringList &files, const Say &say)
 {
     // No socket file, no program to answer: the usual start loads nothing.
     if (!QFileInfo::exists(SocketFile(m_serverName)))
-        return false;
+        return {};
     HandOverChannel *channel = Channel();
-    return channel != nullptr && channel->HandOver(files);
+    return channel != nullptr ? channel->HandOver(files, say) : HandOverOutcome{};
+}
+
+void InstanceLink::OpenWith(Opener open)
+{
+    m_open = std::move(open);
 }
 
 void InstanceLink::ListenOnceShown()
@@ -108,6 +132,23 @@ void InstanceLink::Listen()
     m_listening = true;
     m_waitingForWindow = false;
     qApp->removeEventFilter(this);
+    const auto open = [this](const QStringList &files) {
+        return m_open ? m_open(files) : HandOverOutcome{};
+    };
+    // On the session bus, as the desktop expects; the socket, and the network library that it
+    // needs, only where there is no bus.
+    if (QDBusConnection::sessionBus().isConnected()) {
+        m_bus = std::make_unique<ApplicationBus>([this]() { return !m_holding && IsCalm(); }, open,
+                                                 [this]() {
+                                                     if (m_window && m_window->isVisible())
+                                                         BringToFront(m_window);
+                                                 },
+                                                 [this](bool waiting) { ShowWaiting(waiting); });
+        // Another program owns the name: it takes the later starts.
+        if (!m_bus->Register())
+            m_bus.reset();
+        return;
+    }
     HandOverChannel *channel = Channel();
     if (channel == nullptr)
         return;
@@ -115,7 +156,7 @@ void InstanceLink::Listen()
         channel->Hold();
     if (m_window)
         channel->SetReady([this]() { return IsCalm(); });
-    channel->Listen([this](const QStringList &files) { Q_EMIT filesReceived(files); });
+    channel->Listen(open, [this](bool waiting) { ShowWaiting(waiting); });
 }
 
 void InstanceLink::Release()
@@ -123,6 +164,8 @@ void InstanceLink::Release()
     m_holding = false;
     if (m_channel)
         m_channel->Release();
+    if (m_bus)
+        m_bus->TakeWaiting();
 }
 
 void InstanceLink::TakeWhenCalm(QWidget *window)
@@ -131,6 +174,7 @@ void InstanceLink::TakeWhenCalm(QWidget *window)
     window->installEventFilter(this);
     if (m_channel)
         m_channel->SetReady([this]() { return IsCalm(); });
+    ShowWaiting(m_laterStartsWait);
 }
 
 bool InstanceLink::IsCalm() const
@@ -142,6 +186,8 @@ void InstanceLink::TakeWaiting()
 {
     if (m_channel)
         m_channel->TakeWaiting();
+    if (m_bus)
+        m_bus->TakeWaiting();
 }
 
 void InstanceLink::StopListening()
@@ -152,6 +198,35 @@ void InstanceLink::StopListening()
     qApp->removeEventFilter(this);
     if (m_channel)
         m_channel->Stop();
+    m_bus.reset();
+}
+
+QString InstanceLink::WaitingMessage()
+{
+    return QStringLiteral(
+        "Un autre lancement d'Ondaris attend la fermeture de la boîte de dialogue.");
+}
+
+void InstanceLink::ShowWaiting(bool waiting)
+{
+    m_laterStartsWait = waiting;
+    auto *frame = qobject_cast<QMainWindow *>(m_window.data());
+    // A window already closed by a quit stays closed.
+    if (frame == nullptr || !frame->isVisible())
+        return;
+    QStatusBar *bar = frame->statusBar();
+    if (!waiting) {
+        if (bar->currentMessage() == WaitingMessage())
+            bar->clearMessage();
+        return;
+    }
+    bar->showMessage(WaitingMessage());
+    BringToFront(frame);
+    // The dialog that holds the files up is what the user has to answer.
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void InstanceLink::BringToFront(QWidget *window)

@@ -7,6 +7,7 @@
 #include "framework/doc_template.h"
 #include "framework/message_box.h"
 #include "framework/modules.h"
+#include "lifecycle/handed_over_studies.h"
 #include "lifecycle/instance_link.h"
 #include "mainwindow/app_icons.h"
 #include "mainwindow/command_ids.h"
@@ -263,9 +264,8 @@ void COndarisApp::OpenFiles(const QStringList &paths)
 void COndarisApp::TakeHandOvers(InstanceLink &link)
 {
     link.TakeWhenCalm(m_frame.get());
-    connect(&link, &InstanceLink::filesReceived, this, [this](const QStringList &files) {
-        OpenFiles(files);
-        InstanceLink::BringToFront(m_frame.get());
+    link.OpenWith([this](const QStringList &files) {
+        return OpenHandedOver(*m_studies, m_frame.get(), files);
     });
 }
 

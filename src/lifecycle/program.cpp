@@ -73,8 +73,10 @@ int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> 
 
     // Opening by the shell: the program already running opens the studies and comes forward.
     InstanceLink instance;
-    if (instance.HandOver(line.studies))
-        return 0;
+    // A study that opens nowhere fails this start, as it would alone.
+    const HandOverOutcome handed = instance.HandOver(line.studies);
+    if (handed.kind != HandOverOutcome::Kind::NotTaken)
+        return handed.kind == HandOverOutcome::Kind::Opened ? 0 : 1;
     instance.ListenOnceShown();
     COndarisApp app;
     const int code = Run(line, politeEnd, instance, app, running);

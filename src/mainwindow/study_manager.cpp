@@ -125,6 +125,15 @@ void StudyManager::BringForward(CDocument &document)
 
 CDocument *StudyManager::OpenFile(const QString &path)
 {
+    QString error;
+    CDocument *opened = OpenFileQuietly(path, error);
+    if (!opened)
+        messages::Show(MessageParent(), QMessageBox::Warning, error);
+    return opened;
+}
+
+CDocument *StudyManager::OpenFileQuietly(const QString &path, QString &error)
+{
     if (CDocument *open = OpenDocumentOf(path)) {
         BringForward(*open);
         return open;
@@ -132,11 +141,12 @@ CDocument *StudyManager::OpenFile(const QString &path)
     const QString canonical = CanonicalPath(path);
     CDocTemplate *docTemplate = TemplateOfFile(path);
     if (!docTemplate) {
-        messages::Show(MessageParent(), QMessageBox::Warning, file_messages::OpenFailed());
+        error = file_messages::OpenFailed();
         return nullptr;
     }
-    std::unique_ptr<CDocument> document = docTemplate->OpenDocumentFile(canonical, MessageParent());
-    if (!document)
+    std::unique_ptr<CDocument> document = docTemplate->CreateEmptyDocument();
+    error = document->ReadFile(canonical);
+    if (!error.isEmpty())
         return nullptr;
     m_recent.Add(canonical);
     m_lastFolder = QFileInfo(canonical).absolutePath();

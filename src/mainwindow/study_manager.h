@@ -44,6 +44,9 @@ public:
     // Opens the file in a window of its own, or brings forward the study already open from it.
     // nullptr when it cannot be opened; the user has seen why.
     CDocument *OpenFile(const QString &path);
+    // OpenFile without a message: nullptr and the French reason in `error` when it cannot be
+    // opened, for a caller that must tell someone else before the user.
+    CDocument *OpenFileQuietly(const QString &path, QString &error);
     // Saves to the study's file, or asks for one first; false when nothing was saved.
     bool Save(CDocument &document);
     bool SaveAs(CDocument &document);

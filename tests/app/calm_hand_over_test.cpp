@@ -1,24 +1,29 @@
 #include "app_harness.h"
+#include "lifecycle/application_bus.h"
 #include "lifecycle/instance_link.h"
 #include "mainwindow/command_ids.h"
 
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStatusBar>
 #include <QThread>
 #include <atomic>
 
 using namespace harness;
 using namespace Qt::StringLiterals;
 
-// Studies handed over by a later start while a dialog is open, or while the program quits, wait
-// for a calm moment: a dialog works on its own copy of the names list, and a closing program
-// has nowhere to open them.
+// Studies handed over by a later start (on the socket, or on the session bus when the test runs
+// with one) while a dialog is open, or while the program quits, wait for a calm moment: a dialog
+// works on its own copy of the names list, and a closing program has nowhere to open them.
 class CalmHandOverTest : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
     void init() { ResetStore(); }
+    void waitsForTheNamesDialog_data();
     void waitsForTheNamesDialog();
     void isLeftToANewStartWhenTheProgramQuits();
 };
@@ -31,7 +36,9 @@ class LaterStart
 {
 public:
     explicit LaterStart(const QStringList &files)
-        : m_thread(QThread::create([this, files] { m_taken = InstanceLink().HandOver(files); }))
+        : m_thread(QThread::create([this, files] {
+              m_taken = InstanceLink().HandOver(files).kind == HandOverOutcome::Kind::Opened;
+          }))
     {
         m_thread->start();
     }
@@ -47,6 +54,16 @@ private:
     std::unique_ptr<QThread> m_thread;
 };
 
+// The program takes later starts: on the session bus when there is one, else on its socket.
+bool Listening()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected())
+        return bus.interface()->isServiceRegistered(
+            QString::fromLatin1(ApplicationBus::kServiceName));
+    return QFileInfo::exists(InstanceLink::DefaultServerName());
+}
+
 // Started as main starts the program: listening once the window is shown, taking the files of
 // later starts at a calm moment.
 std::unique_ptr<COndarisApp> StartListening(InstanceLink &link)
@@ -57,7 +74,7 @@ std::unique_ptr<COndarisApp> StartListening(InstanceLink &link)
         return nullptr;
     app->TakeHandOvers(link);
     link.Release();
-    if (!QTest::qWaitFor([]() { return QFileInfo::exists(InstanceLink::DefaultServerName()); }))
+    if (!QTest::qWaitFor(Listening))
         qWarning("the program does not listen");
     return app;
 }
@@ -67,8 +84,19 @@ constexpr int kAnswerMs = 300;
 
 } // namespace
 
+void CalmHandOverTest::waitsForTheNamesDialog_data()
+{
+    QTest::addColumn<bool>("splash");
+    QTest::newRow("window first") << false;
+    // The splash screen's loop shows the window, and the program listens, before the start
+    // has told which window must be calm.
+    QTest::newRow("splash screen first") << true;
+}
+
 void CalmHandOverTest::waitsForTheNamesDialog()
 {
+    QFETCH(bool, splash);
+    ResetStore(splash);
     // Declared first, so that the program stops listening before its later start is waited for.
     std::unique_ptr<LaterStart> later;
     InstanceLink link;
@@ -77,16 +105,20 @@ void CalmHandOverTest::waitsForTheNamesDialog()
     const QString jean = WriteBiorythme(u"Jean.bio"_s, u"Jean"_s, QDate(1980, 5, 17));
 
     bool openedDuringDialog = true;
+    QString saidDuringDialog;
     OnNextModal([&](QDialog *dialog) {
         later = std::make_unique<LaterStart>(QStringList{jean});
         QTest::qWait(kAnswerMs);
         openedDuringDialog = !app->Studies().Documents().isEmpty();
+        saidDuringDialog = app->MainFrame()->statusBar()->currentMessage();
         TypeName(dialog, u"1014"_s, u"Zoé"_s);
         Click(dialog, u"1"_s);
     });
     Trigger(*app, cmd::NamesManagement);
     QVERIFY(later);
     QVERIFY(!openedDuringDialog);
+    // The window says why nothing opens yet, until it does.
+    QCOMPARE(saidDuringDialog, InstanceLink::WaitingMessage());
 
     // Opened once the dialog is done, and its person registered beside the dialog's.
     QTRY_COMPARE(app->Studies().Documents().size(), 1);
@@ -96,6 +128,7 @@ void CalmHandOverTest::waitsForTheNamesDialog()
     QCOMPARE(app->m_names.count, 2);
     QVERIFY(app->m_names.FindByName(u"Zoé"_s) >= 0);
     QVERIFY(app->m_names.FindByName(u"Jean"_s) >= 0);
+    QVERIFY(app->MainFrame()->statusBar()->currentMessage() != InstanceLink::WaitingMessage());
     link.StopListening();
 }
 

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSignalSpy>
 #include <QTest>
 #include <QThread>
 #include <QWidget>
@@ -48,7 +47,7 @@ bool HandOverFromLaterStart(const QStringList &files, const std::function<void()
     bool taken = false;
     std::unique_ptr<QThread> thread(QThread::create([&] {
         InstanceLink later;
-        taken = later.HandOver(files);
+        taken = later.HandOver(files).kind == HandOverOutcome::Kind::Opened;
     }));
     thread->start();
     if (meanwhile) {
@@ -68,7 +67,7 @@ void InstanceLinkTest::listensOnceAWindowIsShownAndHoldsUntilReleased()
     const QString socket = InstanceLink::DefaultServerName();
     InstanceLink running;
     // No program runs: nothing to hand over to, and nothing loaded to find it out.
-    QVERIFY(!running.HandOver({u"/e/a.bio"_s}));
+    QCOMPARE(running.HandOver({u"/e/a.bio"_s}).kind, HandOverOutcome::Kind::NotTaken);
     QVERIFY(!NetworkLoaded());
 
     running.ListenOnceShown();
@@ -82,18 +81,22 @@ void InstanceLinkTest::listensOnceAWindowIsShownAndHoldsUntilReleased()
     QTRY_VERIFY(QFileInfo::exists(socket));
     QVERIFY(NetworkLoaded());
 
-    QSignalSpy received(&running, &InstanceLink::filesReceived);
+    QList<QStringList> received;
+    running.OpenWith([&received](const QStringList &files) {
+        received << files;
+        return HandOverOutcome{HandOverOutcome::Kind::Opened, {}};
+    });
     // The later start waits until the program has started and taken its files.
     QVERIFY(HandOverFromLaterStart({u"/e/a.bio"_s}, [&]() {
-        QCOMPARE(received.count(), 0);
+        QCOMPARE(received.size(), 0);
         running.Release();
     }));
-    QCOMPARE(received.count(), 1);
-    QCOMPARE(received.at(0).at(0).toStringList(), QStringList{u"/e/a.bio"_s});
+    QCOMPARE(received.size(), 1);
+    QCOMPARE(received.at(0), QStringList{u"/e/a.bio"_s});
 
     QVERIFY(HandOverFromLaterStart({u"/e/b.bi2"_s, u"/e/c.aff"_s}));
-    QCOMPARE(received.count(), 2);
-    QCOMPARE(received.at(1).at(0).toStringList(), (QStringList{u"/e/b.bi2"_s, u"/e/c.aff"_s}));
+    QCOMPARE(received.size(), 2);
+    QCOMPARE(received.at(1), (QStringList{u"/e/b.bi2"_s, u"/e/c.aff"_s}));
 }
 
 QTEST_MAIN(InstanceLinkTest)

@@ -19,19 +19,43 @@ using namespace Qt::StringLiterals;
 
 // The later start blocks until the running program answers, as it does before it has any window;
 // here both ends live in one process, so the later start runs on a thread of its own while this
-// thread's event loop serves the running one.
-static bool handOverFromLaterStart(const SingleInstance &later, const QStringList &files,
-                                   int timeoutMs = 3000)
+// thread's event loop serves the running one. `notes` hears what the later start says.
+static HandOverOutcome handOverFromLaterStart(const SingleInstance &later, const QStringList &files,
+                                              int silenceMs = SingleInstance::kSilenceMs,
+                                              QStringList *notes = nullptr)
 {
-    bool taken = false;
-    std::unique_ptr<QThread> thread(
-        QThread::create([&] { taken = later.handOver(files, timeoutMs); }));
+    HandOverOutcome outcome;
+    std::unique_ptr<QThread> thread(QThread::create([&] {
+        outcome = later.handOver(
+            files, [notes](const QString &note) { notes ? void(*notes << note) : void(); },
+            silenceMs);
+    }));
     thread->start();
     while (!thread->isFinished())
         QTest::qWait(5);
     thread->wait();
-    return taken;
+    return outcome;
 }
+
+static bool opened(const HandOverOutcome &outcome)
+{
+    return outcome.kind == HandOverOutcome::Kind::Opened;
+}
+
+// The running program's side: what it was given to open, and what it answers.
+struct Received
+{
+    QList<QStringList> files;
+    HandOverOutcome outcome{HandOverOutcome::Kind::Opened, {}};
+
+    SingleInstance::Opener opener()
+    {
+        return [this](const QStringList &given) {
+            files << given;
+            return outcome;
+        };
+    }
+};
 
 static QByteArray header(quint32 size)
 {
@@ -56,6 +80,11 @@ private Q_SLOTS:
     void refusesBadMessages_data();
     void refusesBadMessages();
     void takesAMessageThatArrivesInPieces();
+    void oneOwnerPerStudy_data();
+    void oneOwnerPerStudy();
+    void anOfferNotConfirmedOpensNothing();
+    void tellsTheLaterStartWhatBecameOfItsStudies_data();
+    void tellsTheLaterStartWhatBecameOfItsStudies();
     void filesWaitForACalmMoment_data();
     void filesWaitForACalmMoment();
     void bringsAMinimisedWindowToFront();
@@ -73,8 +102,8 @@ void SingleInstanceTest::nameIsTheUsersOwn()
 void SingleInstanceTest::startsAloneWhenNoProgramRuns()
 {
     SingleInstance first(InstanceLink::DefaultServerName());
-    QVERIFY(!first.handOver({u"/tmp/a.bio"_s}, 1000));
-    QVERIFY(first.listen());
+    QVERIFY(!opened(first.handOver({u"/tmp/a.bio"_s}, {}, 1000)));
+    QVERIFY(first.listen({}));
     QVERIFY(first.isListening());
 }
 
@@ -103,18 +132,18 @@ void SingleInstanceTest::handsFilesToTheRunningProgram()
     QFETCH(QStringList, received);
 
     SingleInstance running(InstanceLink::DefaultServerName());
-    QVERIFY(running.listen());
-    QSignalSpy spy(&running, &SingleInstance::filesReceived);
+    Received took;
+    QVERIFY(running.listen(took.opener()));
 
     SingleInstance later(InstanceLink::DefaultServerName());
-    QVERIFY(handOverFromLaterStart(later, given));
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toStringList(), received);
+    QVERIFY(opened(handOverFromLaterStart(later, given)));
+    QCOMPARE(took.files.size(), 1);
+    QCOMPARE(took.files.at(0), received);
 
     // The running program keeps serving the starts that follow.
-    QVERIFY(handOverFromLaterStart(later, {u"/e/next.aff"_s}));
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(1).at(0).toStringList(), QStringList{u"/e/next.aff"_s});
+    QVERIFY(opened(handOverFromLaterStart(later, {u"/e/next.aff"_s})));
+    QCOMPARE(took.files.size(), 2);
+    QCOMPARE(took.files.at(1), QStringList{u"/e/next.aff"_s});
 }
 
 void SingleInstanceTest::relativePathsAreResolvedByTheLaterStart()
@@ -127,23 +156,22 @@ void SingleInstanceTest::relativePathsAreResolvedByTheLaterStart()
     QVERIFY(QDir::setCurrent(elsewhere.path()));
 
     SingleInstance running(InstanceLink::DefaultServerName());
-    QVERIFY(running.listen());
-    QSignalSpy spy(&running, &SingleInstance::filesReceived);
-    const bool taken = handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
-                                              {u"Jean.bio"_s, u"sous/Marie.aff"_s});
+    Received took;
+    QVERIFY(running.listen(took.opener()));
+    const bool taken = opened(handOverFromLaterStart(
+        SingleInstance(InstanceLink::DefaultServerName()), {u"Jean.bio"_s, u"sous/Marie.aff"_s}));
     QDir::setCurrent(before);
 
     QVERIFY(taken);
-    QCOMPARE(spy.count(), 1);
+    QCOMPARE(took.files.size(), 1);
     const QString base = QFileInfo(elsewhere.path()).absoluteFilePath();
-    QCOMPARE(spy.at(0).at(0).toStringList(),
-             (QStringList{base + u"/Jean.bio"_s, base + u"/sous/Marie.aff"_s}));
+    QCOMPARE(took.files.at(0), (QStringList{base + u"/Jean.bio"_s, base + u"/sous/Marie.aff"_s}));
 }
 
 void SingleInstanceTest::socketIsReachableByTheUserOnly()
 {
     SingleInstance running(InstanceLink::DefaultServerName());
-    QVERIFY(running.listen());
+    QVERIFY(running.listen({}));
     const QFileInfo socket(running.serverName());
     QVERIFY(socket.exists());
     QCOMPARE(socket.ownerId(), QFileInfo(QDir::homePath()).ownerId());
@@ -160,26 +188,26 @@ void SingleInstanceTest::replacesASocketLeftByACrash()
     leftOver.close();
 
     SingleInstance next(InstanceLink::DefaultServerName());
-    QVERIFY(!next.handOver({u"/e/a.bio"_s}, 1000));
-    QVERIFY(next.listen());
-    QSignalSpy spy(&next, &SingleInstance::filesReceived);
-    QVERIFY(
-        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
-    QCOMPARE(spy.count(), 1);
+    QVERIFY(!opened(next.handOver({u"/e/a.bio"_s}, {}, 1000)));
+    Received took;
+    QVERIFY(next.listen(took.opener()));
+    QVERIFY(opened(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                          {u"/e/a.bio"_s})));
+    QCOMPARE(took.files.size(), 1);
 }
 
 void SingleInstanceTest::leavesALiveProgramItsSocket()
 {
     SingleInstance running(InstanceLink::DefaultServerName());
-    QVERIFY(running.listen());
-    QSignalSpy spy(&running, &SingleInstance::filesReceived);
+    Received took;
+    QVERIFY(running.listen(took.opener()));
 
     SingleInstance second(InstanceLink::DefaultServerName());
-    QVERIFY(!second.listen());
+    QVERIFY(!second.listen({}));
     QVERIFY(!second.isListening());
-    QVERIFY(
-        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
-    QCOMPARE(spy.count(), 1);
+    QVERIFY(opened(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                          {u"/e/a.bio"_s})));
+    QCOMPARE(took.files.size(), 1);
 }
 
 void SingleInstanceTest::refusesBadMessages_data()
@@ -196,8 +224,8 @@ void SingleInstanceTest::refusesBadMessages()
     QFETCH(QByteArray, message);
 
     SingleInstance running(InstanceLink::DefaultServerName());
-    QVERIFY(running.listen());
-    QSignalSpy spy(&running, &SingleInstance::filesReceived);
+    Received took;
+    QVERIFY(running.listen(took.opener()));
 
     {
         QLocalSocket intruder;
@@ -209,18 +237,18 @@ void SingleInstanceTest::refusesBadMessages()
         QCOMPARE(intruder.bytesAvailable(), 0);
     }
     QTest::qWait(50);
-    QCOMPARE(spy.count(), 0);
+    QCOMPARE(took.files.size(), 0);
 
-    QVERIFY(
-        handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s}));
-    QCOMPARE(spy.count(), 1);
+    QVERIFY(opened(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                          {u"/e/a.bio"_s})));
+    QCOMPARE(took.files.size(), 1);
 }
 
 void SingleInstanceTest::takesAMessageThatArrivesInPieces()
 {
     SingleInstance running(InstanceLink::DefaultServerName());
-    QVERIFY(running.listen());
-    QSignalSpy spy(&running, &SingleInstance::filesReceived);
+    Received took;
+    QVERIFY(running.listen(took.opener()));
 
     const QByteArray payload =
         QByteArray("/e/a.bio") + '\0' + "relative.bi2" + '\0' + "/e/b.aff" + '\0';
@@ -233,11 +261,117 @@ void SingleInstanceTest::takesAMessageThatArrivesInPieces()
         sender.flush();
         QTest::qWait(2);
     }
-    QTRY_COMPARE(spy.count(), 1);
+    // Offered, but not opened before the later start confirms that it still waits.
+    QTRY_COMPARE(sender.bytesAvailable(), 1);
+    QCOMPARE(sender.read(1), QByteArray("\x05"));
+    QTest::qWait(50);
+    QCOMPARE(took.files.size(), 0);
+    sender.write("\x06");
+    sender.flush();
+    QTRY_COMPARE(took.files.size(), 1);
     // A path without its starting point names nothing in the running program.
-    QCOMPARE(spy.at(0).at(0).toStringList(), (QStringList{u"/e/a.bio"_s, u"/e/b.aff"_s}));
+    QCOMPARE(took.files.at(0), (QStringList{u"/e/a.bio"_s, u"/e/b.aff"_s}));
     QTRY_COMPARE(sender.bytesAvailable(), 1);
     QCOMPARE(sender.read(1), QByteArray("\x06"));
+}
+
+void SingleInstanceTest::oneOwnerPerStudy_data()
+{
+    QTest::addColumn<int>("stoppedMs");
+    QTest::addColumn<bool>("taken");
+    QTest::addColumn<QStringList>("said");
+
+    // The running program's thread serves no event meanwhile, as a program stopped by SIGSTOP:
+    // the later start is connected and has written, but hears nothing.
+    QTest::newRow("running program resumes in time")
+        << 1500 << true << QStringList{u"ne répond pas ; sans réponse d'ici 2 secondes"_s};
+    QTest::newRow("later start gives up first")
+        << 4000 << false
+        << QStringList{u"ne répond pas"_s, u"n'a pas répondu : ce lancement ouvre sa propre"_s};
+}
+
+void SingleInstanceTest::oneOwnerPerStudy()
+{
+    QFETCH(int, stoppedMs);
+    QFETCH(bool, taken);
+    QFETCH(QStringList, said);
+    constexpr int silenceMs = 3000;
+
+    SingleInstance running(InstanceLink::DefaultServerName());
+    Received took;
+    QVERIFY(running.listen(took.opener()));
+
+    HandOverOutcome outcome;
+    QStringList notes;
+    std::unique_ptr<QThread> later(QThread::create([&] {
+        outcome = SingleInstance(InstanceLink::DefaultServerName())
+                      .handOver(
+                          {u"/e/a.bio"_s}, [&](const QString &note) { notes << note; }, silenceMs);
+    }));
+    later->start();
+    QThread::msleep(stoppedMs);
+    QTRY_VERIFY_WITH_TIMEOUT(later->isFinished(), 15000);
+    later->wait();
+    // Whatever the resumed program then reads of a withdrawn message, it opens nothing.
+    QTest::qWait(300);
+
+    QCOMPARE(opened(outcome), taken);
+    QCOMPARE(took.files.size(), taken ? 1 : 0);
+    QCOMPARE(notes.size(), said.size());
+    for (qsizetype i = 0; i < said.size(); ++i)
+        QVERIFY2(notes.at(i).contains(said.at(i)), qPrintable(notes.at(i)));
+}
+
+void SingleInstanceTest::anOfferNotConfirmedOpensNothing()
+{
+    // The later start gave up as the offer came: it closes without confirming.
+    SingleInstance running(InstanceLink::DefaultServerName());
+    Received took;
+    QVERIFY(running.listen(took.opener()));
+    {
+        QLocalSocket sender;
+        sender.connectToServer(running.serverName());
+        QVERIFY(sender.waitForConnected(1000));
+        const QByteArray payload = QByteArray("/e/a.bio") + '\0';
+        sender.write(header(quint32(payload.size())) + payload);
+        sender.flush();
+        QTRY_COMPARE(sender.bytesAvailable(), 1);
+        QCOMPARE(sender.read(1), QByteArray("\x05"));
+    }
+    QTest::qWait(300);
+    QCOMPARE(took.files.size(), 0);
+    QVERIFY(opened(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                          {u"/e/b.bio"_s})));
+    QCOMPARE(took.files, QList<QStringList>{{u"/e/b.bio"_s}});
+}
+
+void SingleInstanceTest::tellsTheLaterStartWhatBecameOfItsStudies_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("opened") << int(HandOverOutcome::Kind::Opened) << QString();
+    QTest::newRow("some opened, one not")
+        << int(HandOverOutcome::Kind::Opened)
+        << u"Impossible d'ouvrir l'étude « /e/b.bio » : Format de fichier inattendu."_s;
+    QTest::newRow("none opened")
+        << int(HandOverOutcome::Kind::NotOpened)
+        << u"Impossible d'ouvrir l'étude « /e/a.bio » : Format de fichier inattendu.\n"
+           u"Impossible d'ouvrir l'étude « /e/b.bio » : L'ouverture du document a échoué."_s;
+}
+
+void SingleInstanceTest::tellsTheLaterStartWhatBecameOfItsStudies()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, reason);
+    SingleInstance running(InstanceLink::DefaultServerName());
+    Received took;
+    took.outcome = {HandOverOutcome::Kind(kind), reason};
+    QVERIFY(running.listen(took.opener()));
+
+    const HandOverOutcome outcome = handOverFromLaterStart(
+        SingleInstance(InstanceLink::DefaultServerName()), {u"/e/a.bio"_s, u"/e/b.bio"_s});
+    QCOMPARE(int(outcome.kind), kind);
+    QCOMPARE(outcome.reason, reason);
 }
 
 void SingleInstanceTest::filesWaitForACalmMoment_data()
@@ -259,27 +393,34 @@ void SingleInstanceTest::filesWaitForACalmMoment()
     running.setReady([&ready]() { return ready; });
     if (starting)
         running.hold();
-    QVERIFY(running.listen());
-    QSignalSpy spy(&running, &SingleInstance::filesReceived);
+    Received took;
+    QVERIFY(running.listen(took.opener()));
+    QSignalSpy waiting(&running, &SingleInstance::waitingChanged);
 
     // Two later starts, each on a thread of its own and left running while this thread's loop
     // serves the running program.
     const QList<QStringList> handed{{u"/e/a.bio"_s}, {u"/e/b.bi2"_s, u"/e/c.aff"_s}};
     std::array<bool, 2> taken{};
+    std::array<QStringList, 2> notes;
     std::vector<std::unique_ptr<QThread>> laterStarts;
     for (qsizetype i = 0; i < handed.size(); ++i) {
-        laterStarts.emplace_back(QThread::create([&taken, &handed, i] {
-            taken[size_t(i)] =
-                SingleInstance(InstanceLink::DefaultServerName()).handOver(handed.at(i), 1000);
+        laterStarts.emplace_back(QThread::create([&taken, &notes, &handed, i] {
+            taken[size_t(i)] = opened(
+                SingleInstance(InstanceLink::DefaultServerName())
+                    .handOver(
+                        handed.at(i),
+                        [&notes, i](const QString &note) { notes[size_t(i)] << note; }, 3000));
         }));
         laterStarts.back()->start();
         QTest::qWait(100);
     }
-    // Told to wait, they wait past the time they give a program to answer.
-    QTest::qWait(1200);
+    QTRY_COMPARE(waiting.size(), 1);
+    QCOMPARE(waiting.at(0).at(0).toBool(), true);
+    // Told to wait, they wait past the silence they allow a program, which says it is there.
+    QTest::qWait(3300);
     for (const auto &later : laterStarts)
         QVERIFY(!later->isFinished());
-    QCOMPARE(spy.count(), 0);
+    QCOMPARE(took.files.size(), 0);
 
     if (stopped) {
         running.stop();
@@ -296,13 +437,20 @@ void SingleInstanceTest::filesWaitForACalmMoment()
     // Their starts are told that the files were taken only when they are; else they open them.
     QCOMPARE(taken[0], !stopped);
     QCOMPARE(taken[1], !stopped);
-    QCOMPARE(spy.count(), stopped ? 0 : 2);
+    // Each said why it waited, once.
+    QCOMPARE(notes[0], QStringList{u"le programme déjà ouvert attend la fermeture d'une boîte de "
+                                   u"dialogue ; il ouvrira ensuite « a.bio »."_s});
+    QCOMPARE(notes[1], QStringList{u"le programme déjà ouvert attend la fermeture d'une boîte de "
+                                   u"dialogue ; il ouvrira ensuite « b.bi2 », « c.aff »."_s});
+    QCOMPARE(waiting.size(), 2);
+    QCOMPARE(waiting.at(1).at(0).toBool(), false);
+    QCOMPARE(took.files.size(), stopped ? 0 : 2);
     if (!stopped) {
-        QCOMPARE(spy.at(0).at(0).toStringList(), handed.at(0));
-        QCOMPARE(spy.at(1).at(0).toStringList(), handed.at(1));
-        QVERIFY(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
-                                       {u"/e/d.bio"_s}));
-        QCOMPARE(spy.count(), 3);
+        QCOMPARE(took.files.at(0), handed.at(0));
+        QCOMPARE(took.files.at(1), handed.at(1));
+        QVERIFY(opened(handOverFromLaterStart(SingleInstance(InstanceLink::DefaultServerName()),
+                                              {u"/e/d.bio"_s})));
+        QCOMPARE(took.files.size(), 3);
     }
 }
 

@@ -30,6 +30,12 @@ desktop-file-validate "$desktop" || fail "$desktop_id does not validate"
 entry() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(entry Exec)" = "ondaris %F" ] || fail "Exec is '$(entry Exec)'"
 [ -n "$(entry 'Name\[fr\]')$(entry Name)" ] || fail "no Name"
+# Started and reached by the desktop through the session bus, under the entry's own name.
+[ "$(entry DBusActivatable)" = true ] || fail "the entry is not DBusActivatable"
+service=$prefix/share/dbus-1/services/${desktop_id%.desktop}.service
+[ "$(sed -n 's/^Name=//p' "$service")" = "${desktop_id%.desktop}" ] ||
+    fail "no D-Bus service file for ${desktop_id%.desktop}"
+sed -n 's/^Exec=//p' "$service" | grep -q '/bin/ondaris$' || fail "the D-Bus service does not start ondaris"
 types="application/x-ondaris-biorythme application/x-ondaris-compatibilite application/x-ondaris-affinite
        application/x-ondaris-groupe"
 for type in $types; do

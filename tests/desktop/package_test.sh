@@ -27,7 +27,7 @@ field Description | grep -q 'biorythmes' || fail "no French description"
 field Description | grep -q 'Compatibilité' || fail "description lost its accents"
 # Each needed package once, as a package name of its own (not a prefix of another).
 depends=$(field Depends | tr ',' '\n' | sed 's/^ *//; s/ .*//; s/:.*//')
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6network6 \
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libqt6printsupport6 libqt6network6 \
               libqt6svg6 qt6-qpa-plugins fonts-liberation2 qt6-translations-l10n; do
     echo "$depends" | grep -qx "$needed" || fail "does not depend on $needed"
 done
@@ -37,6 +37,7 @@ dpkg-deb -c "$deb" >"$tmp/contents"
 files=$(awk '$1 !~ /^d/ { print $6 }' "$tmp/contents")
 for wanted in ./usr/bin/ondaris ./usr/share/applications/fr.velmora.ondaris.desktop \
               ./usr/share/mime/packages/ondaris.xml \
+              ./usr/share/dbus-1/services/fr.velmora.ondaris.service \
               ./usr/share/metainfo/fr.velmora.ondaris.metainfo.xml \
               ./usr/share/man/man1/ondaris.1.gz \
               ./usr/share/doc/ondaris/copyright ./usr/share/doc/ondaris/changelog.gz \
@@ -50,7 +51,7 @@ for wanted in ./usr/bin/ondaris ./usr/share/applications/fr.velmora.ondaris.desk
     echo "$files" | grep -qx "$wanted" || fail "$wanted is not in the package"
 done
 echo "$files" | grep -v '^\./usr/' && fail "files outside /usr"
-[ "$(echo "$files" | wc -l)" -eq 55 ] || fail "expected 55 files, found $(echo "$files" | wc -l)"
+[ "$(echo "$files" | wc -l)" -eq 56 ] || fail "expected 56 files, found $(echo "$files" | wc -l)"
 awk '$2 != "root/root" { bad = 1 } END { exit bad }' "$tmp/contents" || fail "files not owned by root"
 grep -q '^-rwxr-xr-x .* \./usr/bin/ondaris$' "$tmp/contents" || fail "ondaris is not executable"
 
