@@ -2,6 +2,7 @@
 
 #include "charts/study_export.h"
 #include "commandline/command_line.h"
+#include "commandline/names_transfer.h"
 #include "studies/study_info.h"
 
 #include <QCoreApplication>
@@ -92,6 +93,10 @@ int RunTool(const CommandLine &line)
         return RunStudyInfo(line.study, line.json, line.days, out, err);
     case CommandLine::Mode::Export:
         return RunExport(line.output, line.study, line.days, err);
+    case CommandLine::Mode::ImportNames:
+        return RunImportNames(line.namesFile, out, err);
+    case CommandLine::Mode::ExportNames:
+        return RunExportNames(line.namesFile, err);
     default:
         return 0;
     }

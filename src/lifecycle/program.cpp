@@ -43,7 +43,9 @@ int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> 
     const CommandLine line = ParseCommandLine(start_up::Arguments(argc, argv));
     if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
         return *answered;
-    if (line.mode == CommandLine::Mode::Info || line.mode == CommandLine::Mode::Export) {
+    if (line.mode == CommandLine::Mode::Info || line.mode == CommandLine::Mode::Export ||
+        line.mode == CommandLine::Mode::ImportNames ||
+        line.mode == CommandLine::Mode::ExportNames) {
         QGuiApplication toolApp(argc, argv);
         start_up::InstallTranslations(toolApp);
         return start_up::RunTool(line);

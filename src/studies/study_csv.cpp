@@ -2,6 +2,7 @@
 
 #include "core/calendar.h"
 #include "core/ole_date_time.h"
+#include "framework/csv_table.h"
 #include "studies/affinite_doc.h"
 #include "studies/study_days.h"
 
@@ -14,27 +15,6 @@ namespace {
 QString Number(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest).replace(u'.', u',');
-}
-
-// Quoted when the field holds a separator, a quote or a line end.
-QString Field(const QString &text)
-{
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\r') &&
-        !text.contains(u'\n'))
-        return text;
-    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-}
-
-QByteArray Rows(const QList<QStringList> &rows)
-{
-    QByteArray csv("\xEF\xBB\xBF");
-    for (const QStringList &row : rows) {
-        QStringList fields;
-        for (const QString &field : row)
-            fields.append(Field(field));
-        csv += fields.join(u';').toUtf8() + "\r\n";
-    }
-    return csv;
 }
 
 QList<QStringList> DayRows(const StudyDays &days, int span)
@@ -67,8 +47,8 @@ QList<QStringList> ScoreRows(const COndarisDoc3 &aff)
 QByteArray StudyCsv(const CDocument &study, int span)
 {
     if (const std::optional<StudyDays> days = StudyDays::Of(study))
-        return Rows(DayRows(*days, span));
+        return csv_table::Write(DayRows(*days, span));
     if (const auto *aff = qobject_cast<const COndarisDoc3 *>(&study))
-        return Rows(ScoreRows(*aff));
+        return csv_table::Write(ScoreRows(*aff));
     return {};
 }
