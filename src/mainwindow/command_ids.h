@@ -38,6 +38,8 @@ enum Id : int {
     PreviousPane = 57681,
     ViewToolBar = 59392,
     ViewStatusBar = 59393,
+    EditUndo = 57643,
+    EditRedo = 57644,
 };
 
 // The number of entries of the recent-file list, ids RecentFile1 to RecentFile1 + 3.

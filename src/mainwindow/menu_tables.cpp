@@ -60,6 +60,16 @@ Menu EditMenu(int menuId)
     }
 }
 
+// Undo and redo head the edit menu of every type of study.
+Menu WithUndo(Menu edit)
+{
+    edit.entries = QList<Entry>{{cmd::EditUndo, u"&Annuler\tCtrl+Z"},
+                                {cmd::EditRedo, u"&Rétablir\tCtrl+Maj+Z"},
+                                kSeparator} +
+                   edit.entries;
+    return edit;
+}
+
 Menu ViewMenu(bool withAverage)
 {
     Menu menu{u"&Affichage",
@@ -104,8 +114,13 @@ QList<Menu> Table(int menuId)
     case 129:
     case 130:
     case 131:
-        return {FileMenuOfStudy(), StudiesMenu(), EditMenu(menuId), ViewMenu(menuId != 131),
-                OptionsMenu(),     WindowMenu(),  HelpMenu()};
+        return {FileMenuOfStudy(),
+                StudiesMenu(),
+                WithUndo(EditMenu(menuId)),
+                ViewMenu(menuId != 131),
+                OptionsMenu(),
+                WindowMenu(),
+                HelpMenu()};
     default:
         return {};
     }

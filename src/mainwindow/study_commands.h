@@ -2,7 +2,9 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QString>
 
+class CDocument;
 class CMainFrame;
 class StudyManager;
 
@@ -21,8 +23,13 @@ public:
 private:
     void Connect();
     void FollowActiveView();
+    // The undo and redo commands name and follow the edits of the active study.
+    void FollowHistory(CDocument *document);
+    // The name of the edit that a command makes, after its menu item.
+    QString EditName(int id) const;
 
     CMainFrame &m_frame;
     StudyManager &m_studies;
     QMetaObject::Connection m_averageFollower;
+    QMetaObject::Connection m_historyFollower;
 };

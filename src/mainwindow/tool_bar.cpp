@@ -9,7 +9,7 @@
 
 QToolBar *CreateToolBar(const CommandSet &commands, QWidget *parent)
 {
-    static constexpr std::array<int, 20> kButtons = {
+    static constexpr std::array<int, 23> kButtons = {
         cmd::FileOpen,
         cmd::FileSave,
         0,
@@ -19,6 +19,9 @@ QToolBar *CreateToolBar(const CommandSet &commands, QWidget *parent)
         cmd::WizardBiorythme,
         cmd::WizardCompatibilite,
         cmd::WizardAffinite,
+        0,
+        cmd::EditUndo,
+        cmd::EditRedo,
         0,
         cmd::Identification,
         cmd::StartDate,

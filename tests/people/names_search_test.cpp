@@ -228,7 +228,7 @@ private Q_SLOTS:
         CGestionNoms dialog;
         dialog.m_names = Registered();
         RunDialog(dialog, [&] {
-            PickFile(dir.filePath(QStringLiteral("noms")));
+            PickFile(dir.filePath(QStringLiteral("noms.vcf")));
             user::Click(dialog.findChild<QPushButton *>(QStringLiteral("export")));
         });
         QFile file(dir.filePath(QStringLiteral("noms.vcf")));
