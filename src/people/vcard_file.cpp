@@ -3,6 +3,7 @@
 #include <QIODevice>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QUuid>
 #include <optional>
 
 namespace vcard_file {
@@ -147,6 +148,17 @@ QByteArray Folded(const QString &line)
     return out + "\r\n";
 }
 
+// The same person gives the same UID at every export, so that an address book updates its card
+// instead of adding a second one.
+QString Uid(const PersonRecord &person)
+{
+    static const QUuid kOndaris = QUuid::fromString(u"{5b0d2c4e-8f3a-4f61-9c1e-0a7d6b2e4f13}");
+    const QString date = person.birthDate.IsConvertible()
+                             ? person.birthDate.ToQDate().toString(Qt::ISODate)
+                             : QString();
+    return QUuid::createUuidV5(kOndaris, person.name + u'\n' + date).toString(QUuid::WithoutBraces);
+}
+
 } // namespace
 
 ContactsRead Read(QIODevice &device)
@@ -208,6 +220,7 @@ QByteArray Write(const NamesList &list)
     for (int k = 0; k < std::clamp(list.count, 0, NamesList::kCapacity); ++k) {
         const PersonRecord &person = list.records[static_cast<size_t>(k)];
         out += "BEGIN:VCARD\r\nVERSION:3.0\r\n";
+        out += "UID:" + Uid(person).toLatin1() + "\r\n";
         out += Folded(QStringLiteral("FN:") + Escaped(person.name));
         // N is required in 3.0; its parts are left empty rather than guessed from the name.
         out += "N:;;;;\r\n";

@@ -13,8 +13,8 @@ class QIODevice;
 namespace vcard_file {
 
 ContactsRead Read(QIODevice &device);
-// One vCard 3.0 card a person, FN and BDAY, CR LF line ends, lines folded at 75 bytes. A person
-// without a valid birth date has no BDAY.
+// One vCard 3.0 card a person, UID, FN and BDAY, CR LF line ends, lines folded at 75 bytes. A
+// person without a valid birth date has no BDAY; the UID follows from the name and birth date.
 QByteArray Write(const NamesList &list);
 
 } // namespace vcard_file

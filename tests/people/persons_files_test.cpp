@@ -263,9 +263,11 @@ private Q_SLOTS:
                                                       "\"Zoé; \"\"Z\"\"\";03/02/1990\r\n"
                                                       "Loïc;\r\n"));
         QCOMPARE(vcard_file::Write(list), QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\n"
+                                                     "UID:39c34798-1823-5ec6-8d48-9731c41fcec3\r\n"
                                                      "FN:Zoé\\; \"Z\"\r\nN:;;;;\r\n"
                                                      "BDAY:1990-02-03\r\nEND:VCARD\r\n"
                                                      "BEGIN:VCARD\r\nVERSION:3.0\r\n"
+                                                     "UID:4371da5f-0eae-5a30-8fb5-e542bf75d0d4\r\n"
                                                      "FN:Loïc\r\nN:;;;;\r\nEND:VCARD\r\n"));
         const QByteArray folded = vcard_file::Write(ListOf({{QString(60, u'é'), {}}}));
         for (const QByteArray &line : folded.split('\n'))
