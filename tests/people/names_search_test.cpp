@@ -60,8 +60,12 @@ void PickFile(const QString &path, const std::function<void(QDialog *)> &then = 
         QVERIFY(files);
         if (then)
             OnNextModal(then);
+        // The dialog reads its folder in the background and may then select its first file:
+        // the choice is made once the folder is read.
         files->setDirectory(QFileInfo(path).absolutePath());
+        QTest::qWait(200);
         files->selectFile(QFileInfo(path).fileName());
+        QTRY_COMPARE(files->selectedFiles(), QStringList{path});
         static_cast<QDialog *>(files)->accept();
     });
 }
