@@ -5,6 +5,8 @@ file(GLOB ondaris_fuzz_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*_fuz
 
 set(archive_fuzz_libs ondaris_framework)
 set(names_list_fuzz_libs ondaris_people)
+set(vcard_fuzz_libs ondaris_people)
+set(csv_persons_fuzz_libs ondaris_people)
 foreach(study bio bi2 aff grp)
   set(study_${study}_fuzz_libs ondaris_studies)
 endforeach()

@@ -15,6 +15,7 @@ packages=(
   xdotool imagemagick valgrind
   lintian appstream man-db
   at-spi2-core dbus python3-pyatspi
+  khard
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "charts/page_accessible.h"
 #include "charts/page_frame.h"
 #include "framework/painter_device.h"
+#include "framework/study_history.h"
 #include "people/comments_dialog.h"
 
 #include <QImage>
@@ -88,15 +89,17 @@ void ChartView::OnComment()
 {
     if (!m_document)
         return;
-    CCommentairesDlg dialog(this);
-    dialog.m_strComment = Comment();
-    dialog.exec();
-    if (!dialog.m_bConfirmed || !m_document)
-        return;
-    Comment() = dialog.m_strComment;
-    m_document->SetModifiedFlag(true);
-    viewport()->update();
-    PageChanged();
+    study_history::Record(*m_document, QStringLiteral("Commentaires"), [this] {
+        CCommentairesDlg dialog(this);
+        dialog.m_strComment = Comment();
+        dialog.exec();
+        if (!dialog.m_bConfirmed || !m_document)
+            return;
+        Comment() = dialog.m_strComment;
+        m_document->SetModifiedFlag(true);
+        viewport()->update();
+        PageChanged();
+    });
 }
 
 void ChartView::OnContextMenu(const QPoint &globalPos)
@@ -113,9 +116,11 @@ void ChartView::OnContextMenu(const QPoint &globalPos)
     if (!m_document)
         return;
     if (chosen == identity)
-        m_document->OnEditPersons();
+        study_history::Record(*m_document, study_history::EditName(identity->text()),
+                              [this] { m_document->OnEditPersons(); });
     else if (chosen == startDate)
-        m_document->OnEditStartDate();
+        study_history::Record(*m_document, study_history::EditName(startDate->text()),
+                              [this] { m_document->OnEditStartDate(); });
     else if (chosen == comment)
         OnComment();
 }

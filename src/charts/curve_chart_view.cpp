@@ -4,6 +4,7 @@
 #include "charts/day_tip.h"
 #include "charts/midnight_timer.h"
 #include "charts/page_accessible.h"
+#include "framework/study_history.h"
 #include "studies/curve_period.h"
 #include "studies/study_days.h"
 
@@ -57,6 +58,17 @@ void CurveChartView::SetClock(Clock clock)
 }
 
 void CurveChartView::OnAverage()
+{
+    ToggleAverage();
+    if (CDocument *document = GetDocument())
+        study_history::RecordToggle(*document, QStringLiteral("Moyenne"),
+                                    [view = QPointer<CurveChartView>(this)] {
+                                        if (view)
+                                            view->ToggleAverage();
+                                    });
+}
+
+void CurveChartView::ToggleAverage()
 {
     showAverage = !showAverage;
     m_averageAction->setChecked(showAverage);

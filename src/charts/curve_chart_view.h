@@ -40,12 +40,15 @@ public:
     void SetClock(Clock clock);
 
 public Q_SLOTS:
+    // The user's command: shows or hides the average, a step that undo takes back.
     void OnAverage();
 
 Q_SIGNALS:
     void showAverageChanged(bool shown);
 
 protected:
+    void ToggleAverage();
+
     // The study's header on the page: its title and the persons' lines.
     using HeaderFunction = std::function<CurvePageHeader()>;
 

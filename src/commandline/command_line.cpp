@@ -37,6 +37,17 @@ struct Options
                                            "jours à partir de la date de départ (1 à 3660, 29 "
                                            "sans l'option)."),
                             QStringLiteral("jours")};
+    QCommandLineOption importNames{QStringLiteral("import-names"),
+                                   QStringLiteral("Ajoute à la liste des noms les personnes d'un "
+                                                  "carnet d'adresses vCard (.vcf) ou d'un tableau "
+                                                  "CSV (.csv), et écrit ce qui a été ajouté, "
+                                                  "ignoré et refusé."),
+                                   QStringLiteral("fichier")};
+    QCommandLineOption exportNames{QStringLiteral("export-names"),
+                                   QStringLiteral("Écrit la liste des noms dans un carnet "
+                                                  "d'adresses vCard (.vcf) ou un tableau CSV "
+                                                  "(.csv)."),
+                                   QStringLiteral("fichier")};
 
     QCommandLineOption bestDays{QStringLiteral("best-days"),
                                 QStringLiteral("Écrit les meilleurs jours de l'étude sur la "
@@ -60,8 +71,8 @@ struct Options
 
     QList<QCommandLineOption> All() const
     {
-        return {help, version, print,    printTo, exportTo, info,
-                json, days,    bestDays, from,    cycles,   year};
+        return {help, version,  print, printTo, exportTo, info,        json,
+                days, bestDays, from,  cycles,  year,     importNames, exportNames};
     }
 };
 
@@ -106,6 +117,25 @@ bool ExportHasSpan(const QString &output)
     return format == ExportFormat::Csv || format == ExportFormat::Ics;
 }
 
+// --import-names, --export-names: the names list and one file of persons, nothing else.
+CommandLine NamesTransfer(const QCommandLineParser &parser, const Options &options,
+                          const QStringList &files)
+{
+    const bool importing = parser.isSet(options.importNames);
+    const int others = int(parser.isSet(options.print)) + int(parser.isSet(options.printTo)) +
+                       int(parser.isSet(options.exportTo)) + int(parser.isSet(options.info)) +
+                       int(parser.isSet(options.json)) + int(parser.isSet(options.days));
+    if ((importing && parser.isSet(options.exportNames)) || others > 0 || !files.isEmpty())
+        return Fail(QStringLiteral("Les options --import-names et --export-names s'emploient "
+                                   "seules, avec le seul fichier des personnes."));
+    CommandLine line;
+    line.mode = importing ? CommandLine::Mode::ImportNames : CommandLine::Mode::ExportNames;
+    line.namesFile = parser.value(importing ? options.importNames : options.exportNames);
+    if (line.namesFile.isEmpty())
+        return Fail(QStringLiteral("Le nom du fichier des personnes est vide."));
+    return line;
+}
+
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments)
@@ -135,6 +165,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
 
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(options.importNames) || parser.isSet(options.exportNames))
+        return NamesTransfer(parser, options, files);
     line.study = files.value(0);
 
     const int modes = int(parser.isSet(options.print)) + int(parser.isSet(options.printTo)) +

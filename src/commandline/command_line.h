@@ -10,14 +10,16 @@
 struct CommandLine
 {
     enum class Mode {
-        Run,      // the main window, with the study to open if one is named
-        Help,     // --help
-        Version,  // --version
-        Info,     // --info [--json] STUDY [--days N]
-        Export,   // --export OUT STUDY [--days N]
-        Print,    // --print STUDY, --print-to PRINTER STUDY
-        Error,    // a wrong command line: message says why
-        BestDays, // --best-days [--json] STUDY [--from DATE] [--days N] [--cycles LIST]
+        Run,         // the main window, with the study to open if one is named
+        Help,        // --help
+        Version,     // --version
+        Info,        // --info [--json] STUDY [--days N]
+        Export,      // --export OUT STUDY [--days N]
+        Print,       // --print STUDY, --print-to PRINTER STUDY
+        Error,       // a wrong command line: message says why
+        ImportNames, // --import-names FILE
+        ExportNames, // --export-names FILE
+        BestDays,    // --best-days [--json] STUDY [--from DATE] [--days N] [--cycles LIST]
     };
 
     Mode mode = Mode::Run;
@@ -25,6 +27,7 @@ struct CommandLine
     QStringList studies; // Run: every study file named, as the desktop may name several
     QString output;      // --export
     QString printer;     // --print-to; empty for the default printer
+    QString namesFile;   // --import-names, --export-names
     bool json = false;
     int days = StudyDays::kPageSpan; // --days: the span of the critical days and of the CSV
     QString message;                 // the help, the version or the error, in French

@@ -3,6 +3,7 @@
 #include "charts/study_export.h"
 #include "commandline/best_days_command.h"
 #include "commandline/command_line.h"
+#include "commandline/names_transfer.h"
 #include "studies/study_info.h"
 
 #include <QCoreApplication>
@@ -110,6 +111,10 @@ int RunTool(const CommandLine &line)
         return RunExport(line.output, line.study, line.days, err);
     case CommandLine::Mode::BestDays:
         return RunBestDays(line.study, line.bestDays, line.json, out, err);
+    case CommandLine::Mode::ImportNames:
+        return RunImportNames(line.namesFile, out, err);
+    case CommandLine::Mode::ExportNames:
+        return RunExportNames(line.namesFile, err);
     default:
         return 0;
     }

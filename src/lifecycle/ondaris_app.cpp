@@ -52,10 +52,7 @@ COndarisApp::~COndarisApp()
 void COndarisApp::LoadNames()
 {
     m_names.count = 0;
-    m_dataDirectory = QDir::currentPath();
-    const QString chosen = app_settings::ChosenDataDirectory();
-    if (!chosen.isEmpty())
-        m_dataDirectory = chosen;
+    m_dataDirectory = app_settings::DataDirectory();
     m_namesStore.Load(m_names, m_dataDirectory);
 }
 

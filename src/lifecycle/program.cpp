@@ -54,7 +54,8 @@ int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> 
     if (const std::optional<int> answered = start_up::AnswerWithoutWindows(line))
         return *answered;
     if (line.mode == CommandLine::Mode::Info || line.mode == CommandLine::Mode::Export ||
-        line.mode == CommandLine::Mode::BestDays) {
+        line.mode == CommandLine::Mode::BestDays || line.mode == CommandLine::Mode::ImportNames ||
+        line.mode == CommandLine::Mode::ExportNames) {
         QGuiApplication toolApp(argc, argv);
         start_up::InstallTranslations(toolApp);
         return start_up::RunTool(line);

@@ -41,6 +41,8 @@ enum Id : int {
     ViewStatusBar = 59393,
     YearView = 32900,
     BestDays = 32901,
+    EditUndo = 57643,
+    EditRedo = 57644,
 };
 
 // The number of entries of the recent-file list, ids RecentFile1 to RecentFile1 + 3.

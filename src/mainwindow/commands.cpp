@@ -19,7 +19,7 @@ struct CommandInfo
 };
 
 // The program's own prompts, then those of the commands the framework used to bring.
-const std::array<CommandInfo, 35> kCommands = {{
+const std::array<CommandInfo, 37> kCommands = {{
     {cmd::Preferences, u"Préférences utilisateur\nPréférences", "preferences"},
     {cmd::Average, u"Affiche la moyenne des trois courbes\nMoyenne", "average"},
     {cmd::Calendar, u"Affiche le calendrier\nCalendrier", "calendar"},
@@ -73,6 +73,10 @@ const std::array<CommandInfo, 35> kCommands = {{
     {cmd::BestDays,
      u"Cherche les meilleurs jours d'une période, jours critiques écartés\nMeilleurs jours",
      nullptr},
+    {cmd::EditUndo, u"Annule la dernière modification de l'étude active\nAnnuler", "undo",
+     Qt::CTRL | Qt::Key_Z},
+    {cmd::EditRedo, u"Rétablit la modification annulée de l'étude active\nRétablir", "redo",
+     Qt::CTRL | Qt::SHIFT | Qt::Key_Z},
 }};
 
 const CommandInfo *Find(int id)
@@ -106,6 +110,9 @@ CommandSet::CommandSet(QWidget *owner)
     Action(cmd::Average)->setCheckable(true);
     Action(cmd::ViewToolBar)->setCheckable(true);
     Action(cmd::ViewStatusBar)->setCheckable(true);
+    Action(cmd::EditRedo)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
 }
 
 QAction *CommandSet::Action(int id) const

@@ -3,10 +3,13 @@
 #include <QApplication>
 #include <QIconEngine>
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QPointer>
+#include <QPolygonF>
 #include <QStyleOption>
 #include <QWidget>
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -72,14 +75,53 @@ private:
     std::shared_ptr<Source> m_source;
 };
 
-// Those that the bars and each study window ask for as they are built, and that are drawn only
-// later if ever (an overflowing bar, a study window's system menu). Each comes from an image file
-// in every style, so that none of them is ever null.
+// The chevron of a bar too long for its window, drawn rather than read: a bar overflows at start
+// on a small screen, and reading the style's image file there would load every image plugin to
+// find which one reads it.
+class ChevronEngine final : public QIconEngine
+{
+public:
+    explicit ChevronEngine(Qt::Orientation orientation) : m_orientation(orientation) {}
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const QPalette palette = QApplication::palette();
+        QPen pen(palette.color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                               QPalette::WindowText));
+        pen.setWidthF(std::max(1.0, rect.width() / 10.0));
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(pen);
+        painter->translate(rect.center());
+        if (m_orientation == Qt::Vertical)
+            painter->rotate(90);
+        const qreal s = std::min(rect.width(), rect.height()) / 4.0;
+        for (const qreal x : {-s, 0.0}) {
+            painter->drawPolyline(QPolygonF{{x - s / 2, -s}, {x + s / 2, 0}, {x - s / 2, s}});
+        }
+        painter->restore();
+    }
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+    QString key() const override { return QStringLiteral("ChevronEngine"); }
+    QIconEngine *clone() const override { return new ChevronEngine(m_orientation); }
+
+private:
+    Qt::Orientation m_orientation;
+};
+
+// Those that each study window asks for as it is built, and that are drawn only later if ever
+// (its system menu, the buttons of its title when maximized). Each comes from an image file in
+// every style, so that none of them is ever null.
 bool IsDeferred(QStyle::StandardPixmap standardIcon)
 {
     switch (standardIcon) {
-    case QStyle::SP_ToolBarHorizontalExtensionButton:
-    case QStyle::SP_ToolBarVerticalExtensionButton:
     case QStyle::SP_TitleBarNormalButton:
     case QStyle::SP_TitleBarMinButton:
     case QStyle::SP_TitleBarMaxButton:
@@ -95,6 +137,10 @@ bool IsDeferred(QStyle::StandardPixmap standardIcon)
 QIcon DeferredIconStyle::standardIcon(StandardPixmap standardIcon, const QStyleOption *option,
                                       const QWidget *widget) const
 {
+    if (standardIcon == SP_ToolBarHorizontalExtensionButton)
+        return QIcon(new ChevronEngine(Qt::Horizontal));
+    if (standardIcon == SP_ToolBarVerticalExtensionButton)
+        return QIcon(new ChevronEngine(Qt::Vertical));
     if (IsDeferred(standardIcon)) {
         auto source = std::make_shared<DeferredIconEngine::Source>();
         source->style = baseStyle();

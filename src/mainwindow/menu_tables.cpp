@@ -63,6 +63,16 @@ Menu EditMenu(int menuId)
     }
 }
 
+// Undo and redo head the edit menu of every type of study.
+Menu WithUndo(Menu edit)
+{
+    edit.entries = QList<Entry>{{cmd::EditUndo, u"&Annuler\tCtrl+Z"},
+                                {cmd::EditRedo, u"&Rétablir\tCtrl+Maj+Z"},
+                                kSeparator} +
+                   edit.entries;
+    return edit;
+}
+
 Menu ViewMenu(bool withAverage)
 {
     Menu menu{u"&Affichage",
@@ -111,8 +121,13 @@ QList<Menu> Table(int menuId)
     case 130:
     case 131:
     case 132:
-        return {FileMenuOfStudy(), StudiesMenu(), EditMenu(menuId), ViewMenu(menuId < 131),
-                OptionsMenu(),     WindowMenu(),  HelpMenu()};
+        return {FileMenuOfStudy(),
+                StudiesMenu(),
+                WithUndo(EditMenu(menuId)),
+                ViewMenu(menuId < 131),
+                OptionsMenu(),
+                WindowMenu(),
+                HelpMenu()};
     default:
         return {};
     }

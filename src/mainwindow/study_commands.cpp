@@ -8,6 +8,7 @@
 #include "framework/doc_template.h"
 #include "framework/document.h"
 #include "framework/message_box.h"
+#include "framework/study_history.h"
 #include "mainwindow/child_frame.h"
 #include "mainwindow/command_ids.h"
 #include "mainwindow/commands.h"
@@ -19,6 +20,7 @@
 
 #include <QAction>
 #include <QDate>
+#include <QUndoStack>
 
 namespace {
 
@@ -80,11 +82,17 @@ void StudyCommands::Connect()
         if (dialog.exec() == QDialog::Accepted && dialog.OpenedDate().isValid())
             OpenYear(document, dialog.OpenedDate());
     });
-    onDocument(cmd::Identification, [](CDocument &document) { document.OnEditPersons(); });
-    onDocument(cmd::StartDate, [](CDocument &document) {
-        if (document.HasStartDate())
-            document.OnEditStartDate();
+    onDocument(cmd::Identification, [this](CDocument &document) {
+        study_history::Record(document, EditName(cmd::Identification),
+                              [&document] { document.OnEditPersons(); });
     });
+    onDocument(cmd::StartDate, [this](CDocument &document) {
+        if (document.HasStartDate())
+            study_history::Record(document, EditName(cmd::StartDate),
+                                  [&document] { document.OnEditStartDate(); });
+    });
+    onDocument(cmd::EditUndo, [](CDocument &document) { study_history::StackOf(document).undo(); });
+    onDocument(cmd::EditRedo, [](CDocument &document) { study_history::StackOf(document).redo(); });
     onFrame(cmd::Print, [](CChildFrame &frame) { frame.View()->OnFilePrint(); });
     onFrame(cmd::PrintPreview, [](CChildFrame &frame) { frame.View()->OnFilePrintPreview(); });
     onFrame(cmd::Comments, [](CChildFrame &frame) {
@@ -148,6 +156,34 @@ void StudyCommands::Update()
     commands.Action(cmd::BestDays)->setEnabled(document && document->HasStartDate());
     commands.Action(cmd::Average)->setEnabled(CurveChartOf(frame) != nullptr);
     FollowActiveView();
+    FollowHistory(m_studies.ActiveDocument());
+}
+
+QString StudyCommands::EditName(int id) const
+{
+    return study_history::EditName(m_frame.Commands().Action(id)->text());
+}
+
+void StudyCommands::FollowHistory(CDocument *document)
+{
+    disconnect(m_historyFollower);
+    QAction *undo = m_frame.Commands().Action(cmd::EditUndo);
+    QAction *redo = m_frame.Commands().Action(cmd::EditRedo);
+    QUndoStack *stack = document ? &study_history::StackOf(*document) : nullptr;
+    const auto show = [undo, redo, stack] {
+        const bool canUndo = stack && stack->canUndo();
+        const bool canRedo = stack && stack->canRedo();
+        undo->setEnabled(canUndo);
+        redo->setEnabled(canRedo);
+        // The menu item names the edit it takes back: "Annuler Date de départ".
+        undo->setText(canUndo ? QStringLiteral("&Annuler ") + stack->undoText()
+                              : QStringLiteral("&Annuler"));
+        redo->setText(canRedo ? QStringLiteral("&Rétablir ") + stack->redoText()
+                              : QStringLiteral("&Rétablir"));
+    };
+    show();
+    if (stack)
+        m_historyFollower = connect(stack, &QUndoStack::indexChanged, undo, show);
 }
 
 void StudyCommands::FollowActiveView()

@@ -2,6 +2,7 @@
 
 #include <QMetaObject>
 #include <QObject>
+#include <QString>
 
 class CDocument;
 class CMainFrame;
@@ -25,8 +26,13 @@ private:
     void FollowActiveView();
     // The study's year window, brought forward or opened, its cursor on the day if one is given.
     void OpenYear(CDocument &document, const QDate &day);
+    // The undo and redo commands name and follow the edits of the active study.
+    void FollowHistory(CDocument *document);
+    // The name of the edit that a command makes, after its menu item.
+    QString EditName(int id) const;
 
     CMainFrame &m_frame;
     StudyManager &m_studies;
     QMetaObject::Connection m_averageFollower;
+    QMetaObject::Connection m_historyFollower;
 };

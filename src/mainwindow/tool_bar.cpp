@@ -9,7 +9,7 @@
 
 QToolBar *CreateToolBar(const CommandSet &commands, QWidget *parent)
 {
-    static constexpr std::array<int, 21> kButtons = {
+    static constexpr std::array<int, 24> kButtons = {
         cmd::FileOpen,
         cmd::FileSave,
         0,
@@ -20,6 +20,9 @@ QToolBar *CreateToolBar(const CommandSet &commands, QWidget *parent)
         cmd::WizardCompatibilite,
         cmd::WizardAffinite,
         cmd::WizardGroupe,
+        0,
+        cmd::EditUndo,
+        cmd::EditRedo,
         0,
         cmd::Identification,
         cmd::StartDate,

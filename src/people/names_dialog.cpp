@@ -4,9 +4,14 @@
 #include "people/brand_images.h"
 #include "people/date_picker.h"
 #include "people/dialog_units.h"
+#include "people/import_report_dialog.h"
 #include "people/name_box.h"
+#include "people/name_filter_field.h"
 #include "people/person_fields.h"
+#include "people/person_import.h"
+#include "people/persons_files.h"
 
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,6 +37,7 @@ CGestionNoms::CGestionNoms(QWidget *parent)
     m_picker = person.picker;
     m_picker->setObjectName(QStringLiteral("1013"));
     layout->addWidget(person.group);
+    AddFindShortcut(this, {person.search});
 
     auto *action = new QGroupBox(QStringLiteral("Action :"), this);
     auto *add = new QPushButton(QStringLiteral("Ajouter"), action);
@@ -42,6 +48,12 @@ CGestionNoms::CGestionNoms(QWidget *parent)
     actions->addWidget(add);
     actions->addWidget(remove);
     actions->addStretch();
+    auto *importButton = new QPushButton(QStringLiteral("Importer..."), action);
+    importButton->setObjectName(QStringLiteral("import"));
+    auto *exportButton = new QPushButton(QStringLiteral("Exporter..."), action);
+    exportButton->setObjectName(QStringLiteral("export"));
+    actions->addWidget(importButton);
+    actions->addWidget(exportButton);
     layout->addWidget(action);
 
     auto *cancel = new QPushButton(QStringLiteral("Annuler"), this);
@@ -60,6 +72,8 @@ CGestionNoms::CGestionNoms(QWidget *parent)
     connect(remove, &QPushButton::clicked, this, &CGestionNoms::OnRemove);
     connect(ok, &QPushButton::clicked, this, &CGestionNoms::accept);
     connect(cancel, &QPushButton::clicked, this, &CGestionNoms::reject);
+    connect(importButton, &QPushButton::clicked, this, &CGestionNoms::OnImport);
+    connect(exportButton, &QPushButton::clicked, this, &CGestionNoms::OnExport);
     connect(m_nameBox, &NameBox::nameChosen, this, &CGestionNoms::OnNameChosen);
     setMinimumWidth(HorizontalUnits(this, 198));
 }
@@ -154,4 +168,35 @@ void CGestionNoms::OnNameChosen(int index)
         return;
     m_dateBirth = m_names.records[static_cast<size_t>(found)].birthDate;
     m_picker->SetDate(m_dateBirth);
+}
+
+void CGestionNoms::OnImport()
+{
+    const QString path = QFileDialog::getOpenFileName(
+        this, QStringLiteral("Importer des personnes"), QString(), persons_files::FileFilters());
+    if (path.isEmpty())
+        return;
+    const persons_files::Outcome outcome = persons_files::ReadFile(path);
+    if (!outcome.read.error.isEmpty()) {
+        messages::Show(this, QMessageBox::Warning, outcome.read.error);
+        return;
+    }
+    const ImportReport report = MergeContacts(m_names, outcome.read.contacts);
+    m_nameBox->SetNames(m_names);
+    ShowImportReport(this, report);
+}
+
+void CGestionNoms::OnExport()
+{
+    const QStringList filters = persons_files::FileFilters().split(QStringLiteral(";;"));
+    QString filter = filters.constFirst();
+    QString path =
+        QFileDialog::getSaveFileName(this, QStringLiteral("Exporter les personnes"),
+                                     QStringLiteral("personnes.vcf"), filters.join(u";;"), &filter);
+    if (path.isEmpty())
+        return;
+    if (!persons_files::FormatOf(path))
+        path += filter == filters.constFirst() ? QStringLiteral(".vcf") : QStringLiteral(".csv");
+    if (const std::optional<QString> error = persons_files::WriteFile(path, m_names))
+        messages::Show(this, QMessageBox::Critical, *error);
 }

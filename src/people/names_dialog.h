@@ -34,6 +34,9 @@ private:
     bool OnAdd();
     void OnRemove();
     void OnNameChosen(int index);
+    // Persons in from an address book or a table, and the list out to one.
+    void OnImport();
+    void OnExport();
 
     NameBox *m_nameBox = nullptr;
     DatePicker *m_picker = nullptr;

@@ -4,6 +4,7 @@
 #include "people/date_picker.h"
 #include "people/dialog_units.h"
 #include "people/name_box.h"
+#include "people/name_filter_field.h"
 #include "people/person_fields.h"
 #include "people/wizard_buttons.h"
 
@@ -39,6 +40,7 @@ CWizidentite::CWizidentite(QWidget *parent)
     m_picker2 = person2.picker;
     m_picker2->setObjectName(QStringLiteral("1005"));
     layout->addWidget(m_group2);
+    AddFindShortcut(this, {person1.search, person2.search});
 
     m_confirm = AddWizardButtons(this, layout, QStringLiteral("Suivant"));
     connect(m_nameBox1, &NameBox::nameChosen, this,

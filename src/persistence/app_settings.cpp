@@ -1,5 +1,6 @@
 #include "persistence/app_settings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 
@@ -45,6 +46,12 @@ bool IsOn(const IntSetting &setting)
 QString ChosenDataDirectory()
 {
     return Store().value(QLatin1StringView(kDataDirectoryKey)).toString();
+}
+
+QString DataDirectory()
+{
+    const QString chosen = ChosenDataDirectory();
+    return chosen.isEmpty() ? QDir::currentPath() : chosen;
 }
 
 } // namespace app_settings

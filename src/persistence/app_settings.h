@@ -41,5 +41,7 @@ bool IsOn(const IntSetting &setting);
 
 // The "Default" text, empty when it is absent.
 QString ChosenDataDirectory();
+// The directory of the names list: the "Default" text, else the working directory.
+QString DataDirectory();
 
 } // namespace app_settings

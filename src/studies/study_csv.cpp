@@ -2,6 +2,7 @@
 
 #include "core/calendar.h"
 #include "core/ole_date_time.h"
+#include "framework/csv_table.h"
 #include "studies/affinite_doc.h"
 #include "studies/best_days.h"
 #include "studies/groupe_doc.h"
@@ -17,27 +18,6 @@ namespace {
 QString Number(double value)
 {
     return QString::number(value, 'g', QLocale::FloatingPointShortest).replace(u'.', u',');
-}
-
-// Quoted when the field holds a separator, a quote or a line end.
-QString Field(const QString &text)
-{
-    if (!text.contains(u';') && !text.contains(u'"') && !text.contains(u'\r') &&
-        !text.contains(u'\n'))
-        return text;
-    return u'"' + QString(text).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
-}
-
-QByteArray Rows(const QList<QStringList> &rows)
-{
-    QByteArray csv("\xEF\xBB\xBF");
-    for (const QStringList &row : rows) {
-        QStringList fields;
-        for (const QString &field : row)
-            fields.append(Field(field));
-        csv += fields.join(u';').toUtf8() + "\r\n";
-    }
-    return csv;
 }
 
 QString WeekdayOf(const QDate &date)
@@ -90,11 +70,11 @@ QList<QStringList> PairRows(const CGroupeDoc &group)
 QByteArray StudyCsv(const CDocument &study, int span)
 {
     if (const std::optional<StudyDays> days = StudyDays::Of(study))
-        return Rows(DayRows(*days, 0, span));
+        return csv_table::Write(DayRows(*days, 0, span));
     if (const auto *aff = qobject_cast<const COndarisDoc3 *>(&study))
-        return Rows(ScoreRows(*aff));
+        return csv_table::Write(ScoreRows(*aff));
     if (const auto *group = qobject_cast<const CGroupeDoc *>(&study))
-        return Rows(PairRows(*group));
+        return csv_table::Write(PairRows(*group));
     return {};
 }
 
@@ -109,10 +89,10 @@ QByteArray BestDaysCsv(const QList<BestDay> &days)
                      Number(day.values.sentimental), Number(day.values.physical),
                      Number(day.mean)});
     }
-    return Rows(rows);
+    return csv_table::Write(rows);
 }
 
 QByteArray YearCsv(const StudyYear &year)
 {
-    return Rows(DayRows(year.Days(), year.Days().DayOf(year.First()), year.Span()));
+    return csv_table::Write(DayRows(year.Days(), year.Days().DayOf(year.First()), year.Span()));
 }

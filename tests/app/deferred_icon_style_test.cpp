@@ -20,6 +20,8 @@ private Q_SLOTS:
     void startWithAStudyLoadsNoPluginNorModule();
     void imagesAreTheStylesOwn_data();
     void imagesAreTheStylesOwn();
+    void chevronsAreDrawn_data();
+    void chevronsAreDrawn();
 };
 
 namespace {
@@ -66,8 +68,6 @@ void DeferredIconStyleTest::startWithAStudyLoadsNoPluginNorModule()
 void DeferredIconStyleTest::imagesAreTheStylesOwn_data()
 {
     QTest::addColumn<int>("standardIcon");
-    QTest::newRow("horizontal extension") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
-    QTest::newRow("vertical extension") << int(QStyle::SP_ToolBarVerticalExtensionButton);
     QTest::newRow("restore") << int(QStyle::SP_TitleBarNormalButton);
     QTest::newRow("minimize") << int(QStyle::SP_TitleBarMinButton);
     QTest::newRow("maximize") << int(QStyle::SP_TitleBarMaxButton);
@@ -101,6 +101,31 @@ void DeferredIconStyleTest::imagesAreTheStylesOwn()
     // A copy shares what was read and draws the same.
     const QIcon copy = icon;
     QCOMPARE(copy.pixmap(16).toImage(), expected.pixmap(16).toImage());
+}
+
+void DeferredIconStyleTest::chevronsAreDrawn_data()
+{
+    QTest::addColumn<int>("standardIcon");
+    QTest::newRow("horizontal") << int(QStyle::SP_ToolBarHorizontalExtensionButton);
+    QTest::newRow("vertical") << int(QStyle::SP_ToolBarVerticalExtensionButton);
+}
+
+// The chevron of a bar too long for its window is drawn at every size, in the text's colour.
+void DeferredIconStyleTest::chevronsAreDrawn()
+{
+    QFETCH(int, standardIcon);
+    const QIcon icon = QApplication::style()->standardIcon(QStyle::StandardPixmap(standardIcon));
+    QVERIFY(!icon.isNull());
+    for (const int side : {12, 16, 24}) {
+        const QImage image = icon.pixmap(side).toImage();
+        QCOMPARE(image.size(), QSize(side, side));
+        int inked = 0;
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x)
+                inked += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+        }
+        QVERIFY2(inked > side && inked < side * side / 2, qPrintable(QString::number(inked)));
+    }
 }
 
 QTEST_MAIN(DeferredIconStyleTest)

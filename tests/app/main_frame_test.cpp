@@ -73,7 +73,8 @@ void MainFrameTest::menusOfEachState_data()
         << QStringLiteral("a.bio")
         << QStringList{StudyFileMenu(QStringLiteral("%1")),
                        kStudies,
-                       QStringLiteral("&Modifier: &Identification... | &Date de départ... | "
+                       QStringLiteral("&Modifier: &Annuler\tCtrl+Z | &Rétablir\tCtrl+Shift+Z | - | "
+                                      "&Identification... | &Date de départ... | "
                                       "&Commentaires..."),
                        affichage,
                        kOptions,
@@ -83,7 +84,8 @@ void MainFrameTest::menusOfEachState_data()
         << QStringLiteral("a.bi2")
         << QStringList{StudyFileMenu(QStringLiteral("%1")),
                        kStudies,
-                       QStringLiteral("&Modifier: &Personnes... | &Date de départ... | "
+                       QStringLiteral("&Modifier: &Annuler\tCtrl+Z | &Rétablir\tCtrl+Shift+Z | - | "
+                                      "&Personnes... | &Date de départ... | "
                                       "&Commentaires..."),
                        affichage,
                        kOptions,
@@ -93,7 +95,8 @@ void MainFrameTest::menusOfEachState_data()
         << QStringLiteral("a.aff")
         << QStringList{StudyFileMenu(QStringLiteral("%1")),
                        kStudies,
-                       QStringLiteral("&Modifier: &Identification... | &Commentaires..."),
+                       QStringLiteral("&Modifier: &Annuler\tCtrl+Z | &Rétablir\tCtrl+Shift+Z | - | "
+                                      "&Identification... | &Commentaires..."),
                        QStringLiteral("&Affichage: &Barre d'outils | Barre d'é&tat"),
                        kOptions,
                        kWindow,
@@ -102,7 +105,8 @@ void MainFrameTest::menusOfEachState_data()
         << QStringLiteral("a.grp")
         << QStringList{StudyFileMenu(QStringLiteral("%1")),
                        kStudies,
-                       QStringLiteral("&Modifier: &Membres... | &Commentaires..."),
+                       QStringLiteral("&Modifier: &Annuler\tCtrl+Z | &Rétablir\tCtrl+Shift+Z | - | "
+                                      "&Membres... | &Commentaires..."),
                        QStringLiteral("&Affichage: &Barre d'outils | Barre d'é&tat"),
                        kOptions,
                        kWindow,
@@ -153,7 +157,7 @@ void MainFrameTest::toolBarButtonsInOrder()
         buttons << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
     QCOMPARE(buttons.join(u' '),
              QStringLiteral("57601 57603 - 57607 57609 - 32774 32775 32776 32827 - "
-                            "32783 32786 32785 - 32772 - 32773 32781 32771 "
+                            "57643 57644 - 32783 32786 32785 - 32772 - 32773 32781 32771 "
                             "- 57667"));
     // Each button's image is there at the sizes of menus and tool bars, and is not blank.
     for (QAction *action : app->MainFrame()->m_wndToolBar->actions()) {
