@@ -113,8 +113,9 @@ private Q_SLOTS:
             {{longName, COleDateTime(1970, 3, 15)}, {longName, COleDateTime(1971, 3, 15)}});
         RecordingDevice dc(UnitsChoice(L, cw));
         DrawGroupePage(dc, doc, 17);
+        const QList<Call> texts = dc.callsOf(Call::Text);
         const Call *pair = nullptr;
-        for (const Call &call : dc.callsOf(Call::Text)) {
+        for (const Call &call : texts) {
             if (call.points.first() == QPoint(152, 12 * L))
                 pair = &call;
         }

@@ -116,6 +116,7 @@ private Q_SLOTS:
         RecordingDevice dc(UnitsChoice(20, 7));
         DrawStudyYearPage(dc, *doc, 17, chosen);
         const QList<Call> cells = Cells(dc);
+        const QList<Call> texts = dc.callsOf(Call::Text);
         QCOMPARE(cells.size(), 366 + kShadeSteps); // 29 February 2028 included, and the legend
 
         const int cellsLeft = 6 * 7 + 19 * 7;
@@ -141,7 +142,7 @@ private Q_SLOTS:
                 const YearShade shade = ShadeOf(ShadeStep(value), chosen);
                 QCOMPARE(cell->brush, shade.fill);
                 const Call *sign = nullptr;
-                for (const Call &text : dc.callsOf(Call::Text)) {
+                for (const Call &text : texts) {
                     if (text.points.first() == corner + QPoint(3, 1))
                         sign = &text;
                 }
@@ -153,7 +154,7 @@ private Q_SLOTS:
                 for (const QString &name : CycleNames(CriticalCycles(lived)))
                     initials += name.front();
                 const Call *letters = nullptr;
-                for (const Call &text : dc.callsOf(Call::Text)) {
+                for (const Call &text : texts) {
                     if (text.points.first() == corner + QPoint(3, 20))
                         letters = &text;
                 }

@@ -49,7 +49,9 @@ Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>display 2>/dev/null &
 xserver=$!
 wait_for '[ -s display ]' || { echo "FAIL: no X server" >&2; exit 1; }
 export DISPLAY=:$(cat display) QT_QPA_PLATFORM=xcb
-"$program" famille.grp &
+# Under AddressSanitizer, libxkbcommon-x11 hands strndup a name that a bounded read may end
+# without a terminator, which the strict string checks take for an overflow: not ours to mend.
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}strict_string_checks=0" "$program" famille.grp &
 pid=$!
 wait_for 'xwininfo -root -tree 2>/dev/null | grep -q "famille.grp"' ||
     fail "no window shows famille.grp"
