@@ -6,6 +6,9 @@
 # list when the program had a moment to write it.
 # Usage: ending_ways_test.sh PROGRAM
 set -eu
+# The keys that change the start date act on the day, first in the day-first dates of this
+# locale whatever the machine's language.
+export LC_ALL=C.UTF-8
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/program.sh"
