@@ -2,12 +2,16 @@
 // with Qt Widgets alone, placed as Ondaris places its first window (four fifths of the screen,
 // centred: the window's backing store grows with its size), shown and left once it is on
 // screen and its pending events are done.
+// With --text, the same window with one word in a status bar: what showing any text at all
+// costs (the font configuration, FreeType, HarfBuzz, a font), which the empty window never pays.
 #include "mapped_files.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QScreen>
+#include <QStatusBar>
 #include <QWindow>
 
 int main(int argc, char *argv[])
@@ -22,6 +26,8 @@ int main(int argc, char *argv[])
         place.moveCenter(available.center());
         window.setGeometry(place);
     }
+    if (argc > 1 && qstrcmp(argv[1], "--text") == 0)
+        window.statusBar()->addPermanentWidget(new QLabel(QStringLiteral("Prêt")));
     window.show();
     while (!window.windowHandle()->isExposed())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -1,8 +1,9 @@
-// Start-up to an idle main window against startup_baseline (an empty main window), and
-// "ondaris --export page.pdf" against export_baseline (a bare program writing a one-page PDF),
-// each program run alternately with its baseline in fresh processes: wall time and peak
-// resident memory, medians, and their ratios to the baseline; then, for the start-up, the files
-// (libraries, fonts) that the program maps and its baseline does not.
+// Start-up to an idle main window against startup_baseline (an empty main window; beside it the
+// same window showing one word, the share of any text), and "ondaris --export page.pdf" against
+// export_baseline (a bare program writing a one-page PDF), each program run alternately with its
+// baseline in fresh processes: wall time and peak resident memory, medians, and their ratios to the
+// baseline; then, for the start-up, the files (libraries, fonts) that the program maps and its
+// baseline does not.
 //
 //   startup_bench [runs]                 measures on offscreen, and on the X display if any
 //   startup_bench --child [study]        one start of Ondaris, main()'s own, then leaves
@@ -218,6 +219,7 @@ int RunDriver(int argc, char *argv[])
 
     const std::vector<Program> startup{
         {"baseline", {sibling(QStringLiteral("startup_baseline"))}},
+        {"text", {sibling(QStringLiteral("startup_baseline")), "--text"}},
         {"no study", {self.absoluteFilePath().toStdString(), "--child"}},
         {"one study", {self.absoluteFilePath().toStdString(), "--child", study.toStdString()}},
     };

@@ -31,11 +31,12 @@ struct Options
     QCommandLineOption info{QStringLiteral("info"),
                             QStringLiteral("Écrit le contenu de l'étude sur la sortie standard.")};
     QCommandLineOption json{QStringLiteral("json"),
-                            QStringLiteral("Avec --info : l'écrit en un objet JSON.")};
+                            QStringLiteral("Avec --info ou --best-days : écrit en un objet JSON.")};
     QCommandLineOption days{QStringLiteral("days"),
-                            QStringLiteral("Avec --info ou un export .csv ou .ics : le nombre de "
-                                           "jours à partir de la date de départ (1 à 3660, 29 "
-                                           "sans l'option)."),
+                            QStringLiteral("Avec --info, --best-days ou un export .csv ou .ics : "
+                                           "le nombre de jours à partir de la date de départ (1 "
+                                           "à 3660, 29 sans l'option ; 1 à 366 avec "
+                                           "--best-days)."),
                             QStringLiteral("jours")};
     QCommandLineOption importNames{QStringLiteral("import-names"),
                                    QStringLiteral("Ajoute à la liste des noms les personnes d'un "
@@ -189,7 +190,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return Fail(QStringLiteral("L'option --days ne s'emploie pas avec --year : l'année a ses "
                                    "douze mois."));
     if (parser.isSet(options.json) && !parser.isSet(options.info) && !bestDays)
-        return Fail(QStringLiteral("L'option --json ne s'emploie qu'avec --info."));
+        return Fail(QStringLiteral("L'option --json ne s'emploie qu'avec --info ou --best-days."));
     if (parser.isSet(options.print) || parser.isSet(options.printTo)) {
         line.mode = CommandLine::Mode::Print;
         line.printer = parser.value(options.printTo);
@@ -223,8 +224,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (parser.isSet(options.days)) {
         if (line.mode != CommandLine::Mode::Info && line.mode != CommandLine::Mode::BestDays &&
             !(line.mode == CommandLine::Mode::Export && ExportHasSpan(line.output)))
-            return Fail(QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export "
-                                       ".csv ou .ics."));
+            return Fail(QStringLiteral("L'option --days ne s'emploie qu'avec --info, --best-days "
+                                       "ou un export .csv ou .ics."));
         bool number = false;
         const QString days = parser.value(options.days);
         line.days = days.toInt(&number);

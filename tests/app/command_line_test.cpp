@@ -120,11 +120,13 @@ void CommandLineTest::wrongLines_data()
                                << QStringLiteral("Les options --print, --print-to, --export et "
                                                  "--info ne s'emploient pas ensemble.");
     QTest::newRow("json alone") << QStringList{QStringLiteral("--json"), bio}
-                                << QStringLiteral("L'option --json ne s'emploie qu'avec --info.");
+                                << QStringLiteral("L'option --json ne s'emploie qu'avec --info ou "
+                                                  "--best-days.");
     QTest::newRow("--days with a page")
         << QStringList{QStringLiteral("--export"), QStringLiteral("a.pdf"),
                        QStringLiteral("--days"), QStringLiteral("60"), bio}
-        << QStringLiteral("L'option --days ne s'emploie qu'avec --info ou un export .csv ou .ics.");
+        << QStringLiteral("L'option --days ne s'emploie qu'avec --info, --best-days ou un export "
+                          ".csv ou .ics.");
     for (const char *days : {"0", "3661", "dix"})
         QTest::addRow("--days %s", days)
             << QStringList{QStringLiteral("--info"), QStringLiteral("--days"),

@@ -7,16 +7,12 @@ set -eu
 export LC_ALL=C.UTF-8
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
+. "$here/program.sh"
 pids=
 trap 'for pid in $pids; do kill "$pid" 2>/dev/null || :; done' EXIT
 
-settings=$XDG_CONFIG_HOME/Velmora/Ondaris.conf
 cp "$here/Jean Dupont.bio" .
 printf 'pas une étude' >abimee.bio
-. "$here/program.sh"
-opened() { grep -qF "$1" "$settings" 2>/dev/null; }
 owned() {
     gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
         --method org.freedesktop.DBus.NameHasOwner fr.velmora.ondaris | grep -q true

@@ -8,14 +8,11 @@ set -eu
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/program.sh"
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
 pid=
 pid1=
 pid2=
 trap 'for p in $pid $pid1 $pid2; do kill -KILL "$p" 2>/dev/null || :; done' EXIT
 
-settings=$XDG_CONFIG_HOME/Velmora/Ondaris.conf
 recovery=$XDG_DATA_HOME/ondaris/recovery
 study=$PWD/studies/Jean\ Dupont.bio
 mkdir -p "$XDG_CONFIG_HOME/Velmora" studies

@@ -12,14 +12,7 @@ export LC_ALL=C.UTF-8
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/program.sh"
-status=0
 log=$PWD/program.log
-fail() {
-    echo "FAIL: $*" >&2
-    # What the program said, to tell a fault from a race.
-    [ ! -s "$log" ] || sed 's/^/    program: /' "$log" >&2
-    status=1
-}
 pid=
 xvfb=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || :; [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || :' EXIT

@@ -25,17 +25,7 @@ if [ "${2:-}" != --inside ]; then
 fi
 
 . "$here/program.sh"
-status=0
 log=$PWD/program.log
-fail() {
-    echo "FAIL: $*" >&2
-    # What the program and the windows were, to tell a fault from a race.
-    [ ! -s "$log" ] || sed 's/^/    program: /' "$log" >&2
-    for window in $(xdotool search --onlyvisible --name . 2>/dev/null || :); do
-        echo "    window: $(xdotool getwindowname "$window" 2>/dev/null || :)" >&2
-    done
-    status=1
-}
 pid=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || :' EXIT
 

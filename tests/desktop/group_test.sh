@@ -9,8 +9,6 @@ examples=$2
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/program.sh"
 export LC_ALL=C.UTF-8
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
 xserver=
 pid=
 trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null || :; [ -z "$xserver" ] || kill "$xserver" 2>/dev/null || :' EXIT

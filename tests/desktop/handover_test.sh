@@ -7,17 +7,13 @@ set -eu
 export LC_ALL=C.UTF-8
 program=$1
 here=$(cd "$(dirname "$0")" && pwd)
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
+. "$here/program.sh"
 pids=
 trap 'for pid in $pids; do kill "$pid" 2>/dev/null || :; done' EXIT
 
-settings=$XDG_CONFIG_HOME/Velmora/Ondaris.conf
 mkdir -p studies elsewhere
 cp "$here/Jean Dupont.bio" "$here/Marie et Paul.aff" studies/
 
-. "$here/program.sh"
-opened() { grep -qF "$1" "$settings" 2>/dev/null; }
 
 "$program" &
 first=$!

@@ -14,8 +14,7 @@ examples=$(cd "$here/../../examples" && pwd)
 tmp=$(mktemp -d "${TMPDIR:-/tmp}/ondaris-install.XXXXXX")
 trap 'rm -rf "$tmp"' EXIT
 prefix=$tmp/prefix
-status=0
-fail() { echo "FAIL: $*" >&2; status=1; }
+. "$here/program.sh"
 
 home_before=$(find "$HOME" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" | sort)
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -131,7 +130,6 @@ metainfo=$prefix/share/metainfo/${desktop_id%.desktop}.metainfo.xml
 grep -q "<launchable type=\"desktop-id\">$desktop_id</launchable>" "$metainfo" ||
     fail "the metainfo does not launch $desktop_id"
 # The installed program finds its hand-over module: a later start hands over to it and ends.
-. "$here/program.sh"
 "$prefix/bin/ondaris" >"$tmp/running.log" 2>&1 &
 running=$!
 wait_for socket_ready || fail "the installed program does not listen for later starts"

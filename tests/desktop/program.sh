@@ -1,4 +1,23 @@
-# Helpers of the tests that start the built program; sourced, not run.
+# Helpers of the tests that start the built program; sourced, not run, before the test's own
+# checks.
+
+# A failed check is said at once and fails the test at its end. What the program wrote to $log,
+# when the test keeps one, and the windows shown tell a fault from a race.
+status=0
+fail() {
+    echo "FAIL: $*" >&2
+    [ -z "${log:-}" ] || [ ! -s "$log" ] || sed 's/^/    program: /' "$log" >&2
+    if [ -n "${DISPLAY:-}" ] && command -v xdotool >/dev/null; then
+        for window in $(xdotool search --onlyvisible --name . 2>/dev/null || :); do
+            echo "    window: $(xdotool getwindowname "$window" 2>/dev/null || :)" >&2
+        done
+    fi
+    status=1
+}
+
+# The program's settings; a study once opened is among their recent files.
+settings=$XDG_CONFIG_HOME/Velmora/Ondaris.conf
+opened() { grep -qF "$1" "$settings" 2>/dev/null; }
 
 # Waits up to 15 s for a condition.
 wait_for() {

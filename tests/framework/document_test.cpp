@@ -1,3 +1,4 @@
+#include "common/file_bytes.h"
 #include "common/message_hook.h"
 #include "framework/archive.h"
 #include "framework/doc_template.h"
@@ -46,13 +47,6 @@ QByteArray Contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
-
-void WriteBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
 }
 
 } // namespace
@@ -120,7 +114,7 @@ void DocumentTest::untitledCountAdvancesOnlyOnSuccess()
 void DocumentTest::openSetsPathTitleAndClearsModified()
 {
     const QString path = m_dir.filePath(QStringLiteral("sept.bio"));
-    WriteBytes(path, QByteArray::fromHex("07000000"));
+    WriteFile(path, QByteArray::fromHex("07000000"));
     CDocTemplate bio(129, kDescription, [] { return std::make_unique<NumberDoc>(); });
     MessageRecorder recorder;
     auto doc = bio.OpenDocumentFile(path, nullptr);
@@ -154,7 +148,7 @@ void DocumentTest::openFailures()
     QFETCH(QString, message);
     const QString path = name.isEmpty() ? m_dir.path() : m_dir.filePath(name);
     if (!bytes.isNull())
-        WriteBytes(path, bytes);
+        WriteFile(path, bytes);
 
     CDocTemplate bio(129, kDescription, [] { return std::make_unique<NumberDoc>(); });
     MessageRecorder recorder;
@@ -204,7 +198,7 @@ void DocumentTest::failedSaveKeepsOldFileAndModified()
     const QTemporaryDir dir;
     const QString path = intoDirectory ? dir.path() : dir.filePath(QStringLiteral("ancien.bio"));
     if (!intoDirectory)
-        WriteBytes(path, "old contents");
+        WriteFile(path, "old contents");
     const QStringList entries = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden);
     NumberDoc doc;
     doc.failWriting = !intoDirectory && !diskFull;

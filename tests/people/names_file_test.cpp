@@ -1,3 +1,4 @@
+#include "common/file_bytes.h"
 #include "common/message_hook.h"
 #include "framework/whole_file.h"
 #include "people/names_file.h"
@@ -53,21 +54,6 @@ QStringList Described(int n)
     for (int i = 0; i < n; ++i)
         lines << QStringLiteral("P%1|1/1/2000").arg(i);
     return lines;
-}
-
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "common/file_bytes.h"
 #include "common/message_hook.h"
 #include "people/names_file.h"
 #include "people/names_list.h"
@@ -69,19 +70,6 @@ void Edit(NamesList &list, const QStringList &edits)
         else
             list.records[static_cast<size_t>(found)].birthDate = record.birthDate;
     }
-}
-
-void WriteFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // One running program: its store and its list, loaded from the folder.
