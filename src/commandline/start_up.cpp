@@ -7,6 +7,7 @@
 #include "studies/study_info.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
@@ -88,6 +89,13 @@ std::optional<int> AnswerWithoutWindows(const CommandLine &line)
         qInstallMessageHandler(KeepOnlySeriousMessages);
         return std::nullopt;
     }
+}
+
+void StartInHomeIfStartedByBus()
+{
+    // The bus says so to the programs it starts, and only to them.
+    if (qEnvironmentVariableIsSet("DBUS_STARTER_BUS_TYPE"))
+        QDir::setCurrent(QDir::homePath());
 }
 
 void InstallTranslations(QCoreApplication &app)

@@ -20,6 +20,11 @@ QString UnreadableArgument(int argc, char *argv[]);
 // draw without a window, chooses the offscreen platform when there is no display.
 std::optional<int> AnswerWithoutWindows(const CommandLine &line);
 
+// Started by the session bus for the desktop (its entry is DBusActivatable), the window begins
+// in the user's home, as a start from the applications menu does, and not in whatever folder
+// the bus runs in: the names list is kept in the folder the program starts in.
+void StartInHomeIfStartedByBus();
+
 // Qt's own texts (file and print dialogs, standard buttons) in French.
 void InstallTranslations(QCoreApplication &app);
 

@@ -72,6 +72,7 @@ int RunProgram(int argc, char *argv[], const std::function<void(COndarisApp &)> 
     QObject::connect(&politeEnd, &PoliteEnd::requested, &qtApp,
                      []() { QCoreApplication::exit(0); });
 
+    start_up::StartInHomeIfStartedByBus();
     // Opening by the shell: the program already running opens the studies and comes forward.
     InstanceLink instance;
     // A study that opens nowhere fails this start, as it would alone.

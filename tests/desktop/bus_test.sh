@@ -90,4 +90,23 @@ timeout 15 "$program" abimee.bio 2>later.err || code=$?
 [ $code -eq 1 ] || fail "a study the running program could not open gave exit $code"
 grep -q "abimee.bio » : Format de fichier inattendu." later.err ||
     fail "the later start did not say why its study did not open: $(cat later.err)"
+
+# With no program running, a call from the desktop starts one through the service file that the
+# package installs, and reaches it; the program starts in the home folder, as from the menu.
+kill "$first"
+wait "$first" 2>/dev/null || :
+pids=
+wait_for '! owned' || fail "the name outlived the program"
+mkdir -p "$XDG_DATA_HOME/dbus-1/services"
+printf '[D-BUS Service]\nName=fr.velmora.ondaris\nExec=%s\n' "$program" \
+    >"$XDG_DATA_HOME/dbus-1/services/fr.velmora.ondaris.service"
+sed -i '/Jean Dupont.bio/d' "$settings"
+call Open "['$uri']" "{}" >answer.txt || fail "Open did not start the program: $(cat answer.txt)"
+opened "Jean Dupont.bio" || fail "the program started by the bus did not open the study"
+started=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+    --method org.freedesktop.DBus.GetConnectionUnixProcessID fr.velmora.ondaris |
+    sed -n 's/.*uint32 \([0-9]*\).*/\1/p')
+pids=$started
+[ "$(readlink "/proc/$started/cwd")" = "$HOME" ] ||
+    fail "the program started by the bus is in $(readlink "/proc/$started/cwd"), not $HOME"
 exit $status
